@@ -1,0 +1,40 @@
+// A reference to a file or folder by path. Holding one opens nothing; the
+// item need not exist.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "BinaryStream.h"
+
+namespace platform {
+
+class Picture;
+
+class FolderItem {
+public:
+    explicit FolderItem(QString path);
+
+    const QString& Path() const { return path_; }
+
+    // The item's own name, the last part of its path.
+    QString Name() const;
+
+    // The item called `name` inside this folder; nil when no such name can
+    // be formed (empty, ".", "..", or holding a "/").
+    std::unique_ptr<FolderItem> Child(const QString& name) const;
+
+    // A stream for reading at position 0, or nil when the item is not a
+    // readable regular file. `writable` must be false: the program only
+    // reads, so write access is never granted.
+    std::unique_ptr<BinaryStream> OpenAsBinaryFile(bool writable) const;
+
+    // The file decoded as a picture, or nil when it cannot be read or
+    // decoded.
+    std::shared_ptr<Picture> OpenAsPicture() const;
+
+private:
+    QString path_;
+};
+
+}  // namespace platform
