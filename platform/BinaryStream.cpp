@@ -63,7 +63,7 @@ Bytes BinaryStream::Read(qsizetype count) {
     return buffer;
 }
 
-bool BinaryStream::EOF() const {
+bool BinaryStream::Eof() const {
     if (fd_ < 0) return true;
     struct stat info {};
     if (::fstat(fd_, &info) != 0) return true;

@@ -31,7 +31,8 @@ public:
     Bytes Read(qsizetype count);
 
     // True once the position is at or past the end of the file.
-    bool EOF() const;
+    // (EOF itself is a C macro, hence the spelling.)
+    bool Eof() const;
 
     // Ends the stream; reads after it give nothing.
     void Close();
