@@ -1,0 +1,23 @@
+// Message box over QMessageBox; ShowURL over QDesktopServices.
+#include "MessageBox.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "ByteString.h"
+
+namespace platform {
+
+void MsgBox(const QByteArray& text) {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
+                    QString::fromUtf8(text), QMessageBox::Ok);
+    box.exec();
+}
+
+QByteArray EndOfLineText() { return EndOfLine(); }
+
+void ShowURL(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+}  // namespace platform

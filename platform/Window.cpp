@@ -1,0 +1,219 @@
+// Window over a top-level QWidget: an optional menu bar view above a
+// content area of the designed size.
+#include "Window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+#include "DocumentDrop.h"
+#include "EventDispatch.h"
+#include "MenuBarView.h"
+#include "MenuItem.h"
+
+namespace platform {
+
+namespace {
+
+// Open windows, frontmost first.
+std::vector<Window*>& OpenWindows() {
+    static std::vector<Window*> windows;
+    return windows;
+}
+
+void Remove(Window* w) {
+    auto& list = OpenWindows();
+    list.erase(std::remove(list.begin(), list.end(), w), list.end());
+}
+
+void BringToFrontOfList(Window* w) {
+    Remove(w);
+    OpenWindows().insert(OpenWindows().begin(), w);
+}
+
+// Frame code of a window that floats above all others.
+constexpr int kFrameGlobalFloating = 7;
+// Placement code that centres the window on the main screen.
+constexpr int kPlacementMainScreen = 2;
+
+}  // namespace
+
+Window::Window(QString className, bool implicitInstance)
+    : QWidget(nullptr), className_(std::move(className)), implicit_(implicitInstance) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAcceptDrops(true);
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->setSizeConstraint(QLayout::SetMinAndMaxSize);
+    content_ = new QWidget(this);
+    content_->setObjectName(QStringLiteral("content"));
+    layout_->addWidget(content_);
+}
+
+Window::~Window() { Forget(); }
+
+void Window::Constructor() {
+    // From here on the window is open: it is listed, and an implicit
+    // instance is found by its class.
+    BringToFrontOfList(this);
+    Layout();
+    CreateControls();
+    built_ = true;
+    UpdateFlags();
+    UpdateGeometry();
+    UpdateBackground();
+    Event_Open();
+    if (visible_) Show();
+}
+
+void Window::Show() {
+    const bool first = !isVisible();
+    if (first && placement_ == kPlacementMainScreen) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(), sizeHint().expandedTo(size()));
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    show();
+    raise();
+    activateWindow();
+    BringToFrontOfList(this);
+}
+
+void Window::Close() { close(); }
+
+void Window::SetMenuBar(MenuBar* bar) {
+    if (bar == menuBar_) return;
+    menuBar_ = bar;
+    delete menuBarView_;
+    menuBarView_ = nullptr;
+    if (bar != nullptr) {
+        menuBarView_ = CreateMenuBarView(bar, this);
+        layout_->setMenuBar(menuBarView_);
+        menuBarView_->setVisible(menuBarVisible_);
+    }
+    if (built_) UpdateGeometry();
+}
+
+void Window::AddControl(const QString& name, RectControl* control) {
+    control->Widget()->setObjectName(name);
+    controls_[name] = control;
+}
+
+RectControl* Window::ControlByName(const QString& name) const {
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+void Window::SetProperty(const QByteArray& name, const PropertyValue& value) {
+    // clang-format off
+    if (name == "Placement")           placement_ = AsInteger(value);
+    else if (name == "Frame")          frame_ = AsInteger(value);
+    else if (name == "Width")          width_ = AsInteger(value);
+    else if (name == "Height")         height_ = AsInteger(value);
+    else if (name == "MinWidth")       minWidth_ = AsInteger(value);
+    else if (name == "MinHeight")      minHeight_ = AsInteger(value);
+    else if (name == "MaxWidth")       maxWidth_ = AsInteger(value);
+    else if (name == "MaxHeight")      maxHeight_ = AsInteger(value);
+    else if (name == "Resizeable")     resizeable_ = AsBoolean(value);
+    else if (name == "HasBackColor")   hasBackColor_ = AsBoolean(value);
+    else if (name == "BackColor")      backColor_ = AsColor(value);
+    else if (name == "Title")          SetTitle(QString::fromUtf8(AsText(value)));
+    else if (name == "Visible")        visible_ = AsBoolean(value);
+    else if (name == "MenuBarVisible") menuBarVisible_ = AsBoolean(value);
+    else if (name == "CloseButton")    closeButton_ = AsBoolean(value);
+    else if (name == "MaximizeButton") maximizeButton_ = AsBoolean(value);
+    else if (name == "MinimizeButton") minimizeButton_ = AsBoolean(value);
+    // Composite, FullScreen (always False here), LiveResize (Qt always
+    // redraws while resizing) and MacProcID have nothing to change here.
+    // clang-format on
+    if (menuBarView_ != nullptr && name == "MenuBarVisible") menuBarView_->setVisible(menuBarVisible_);
+    if (built_) {
+        UpdateFlags();
+        UpdateGeometry();
+        UpdateBackground();
+    }
+}
+
+void Window::UpdateGeometry() {
+    if (resizeable_) {
+        content_->setMinimumSize(minWidth_, minHeight_);
+        content_->setMaximumSize(maxWidth_, maxHeight_);
+    } else {
+        content_->setFixedSize(width_, height_);
+    }
+    const int barHeight =
+        (menuBarView_ != nullptr && menuBarVisible_) ? menuBarView_->sizeHint().height() : 0;
+    layout_->activate();
+    resize(std::clamp(width_, minWidth_, maxWidth_),
+           std::clamp(height_, minHeight_, maxHeight_) + barHeight);
+}
+
+void Window::UpdateFlags() {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (closeButton_) flags |= Qt::WindowCloseButtonHint;
+    if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
+    if (maximizeButton_) flags |= Qt::WindowMaximizeButtonHint;
+    if (frame_ == kFrameGlobalFloating) flags |= Qt::WindowStaysOnTopHint;
+    if (flags != windowFlags()) {
+        const bool wasVisible = isVisible();
+        setWindowFlags(flags);
+        if (wasVisible) show();
+    }
+}
+
+void Window::UpdateBackground() {
+    content_->setAutoFillBackground(hasBackColor_);
+    if (hasBackColor_) {
+        QPalette p = content_->palette();
+        p.setColor(QPalette::Window, QColor(backColor_.red, backColor_.green, backColor_.blue));
+        content_->setPalette(p);
+    }
+}
+
+bool Window::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && isVisible()) BringToFrontOfList(this);
+    return QWidget::event(e);
+}
+
+void Window::closeEvent(QCloseEvent* e) {
+    if (e->spontaneous() && HandlerRunning()) {
+        // The close box was used while a handler works on the windows:
+        // close once it has finished.
+        e->ignore();
+        Dispatch([self = QPointer<Window>(this)] {
+            if (self) self->Close();
+        });
+        return;
+    }
+    e->accept();
+    Forget();
+}
+
+void Window::dragEnterEvent(QDragEnterEvent* e) { AcceptDocumentDrag(e); }
+
+void Window::dropEvent(QDropEvent* e) { OpenDroppedDocuments(e); }
+
+void Window::Forget() { Remove(this); }
+
+Window* WindowAt(int index) {
+    const auto& list = OpenWindows();
+    if (index < 0 || static_cast<size_t>(index) >= list.size()) return nullptr;
+    return list[static_cast<size_t>(index)];
+}
+
+int WindowCount() { return static_cast<int>(OpenWindows().size()); }
+
+Window* GetImplicitWindow(const QString& className) {
+    for (Window* w : OpenWindows())
+        if (w->IsImplicitInstance() && w->ClassName() == className) return w;
+    return nullptr;
+}
+
+}  // namespace platform
