@@ -14,10 +14,10 @@ QString overrideFolder;
 }  // namespace
 
 std::unique_ptr<FolderItem> GetApplicationBundleResources() {
-    const QString folder =
-        !overrideFolder.isEmpty()
-            ? overrideFolder
-            : QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources"));
+    const QString folder = !overrideFolder.isEmpty()
+                               ? overrideFolder
+                               : QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                 QStringLiteral("/../Resources"));
     if (!QFileInfo(folder).isDir()) return nullptr;
     return std::make_unique<FolderItem>(folder);
 }

@@ -46,7 +46,8 @@ void Label::SetProperty(const QByteArray& name, const PropertyValue& value) {
     } else if (name == "Multiline") {
         setWordWrap(AsBoolean(value));
     } else if (name == "Selectable") {
-        setTextInteractionFlags(AsBoolean(value) ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+        setTextInteractionFlags(AsBoolean(value) ? Qt::TextSelectableByMouse
+                                                 : Qt::NoTextInteraction);
     } else if (name == "Transparent") {
         // Labels draw no background of their own here; the window shows
         // through either way.

@@ -29,7 +29,8 @@ void AddItem(QMenu* menu, MenuItem* item) {
     // Keep the About and Quit items where the menu puts them.
     action->setMenuRole(QAction::NoRole);
     SyncAction(action, item);
-    QObject::connect(item, &MenuItem::Changed, action, [action, item] { SyncAction(action, item); });
+    QObject::connect(item, &MenuItem::Changed, action,
+                     [action, item] { SyncAction(action, item); });
     QObject::connect(action, &QAction::triggered, action, [item = QPointer<MenuItem>(item)] {
         Dispatch([item] {
             if (item) item->Action();

@@ -109,9 +109,9 @@ std::vector<PropertyEntry> DecodePropertyList(const QByteArray& list) {
                 break;
             case PropertyType::Colour:
                 if (left < 3) return entries;
-                entries.push_back({name, Color{static_cast<quint8>(list[at]),
-                                               static_cast<quint8>(list[at + 1]),
-                                               static_cast<quint8>(list[at + 2])}});
+                entries.push_back(
+                    {name, Color{static_cast<quint8>(list[at]), static_cast<quint8>(list[at + 1]),
+                                 static_cast<quint8>(list[at + 2])}});
                 at += 3;
                 break;
             case PropertyType::Text: {

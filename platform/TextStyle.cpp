@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 
 namespace platform {
 
@@ -41,14 +42,29 @@ void TextStyle::Apply() {
     widget_->setFont(font);
 }
 
-QString FontFamilyFor(const QByteArray& designFamily) { return QString::fromUtf8(designFamily); }
+namespace {
+// "Osaka" is the proportional Japanese face of the original design; IPA P
+// Gothic is its nearest free counterpart. Asked for by name, fontconfig
+// would pick its default Latin face instead.
+const QStringList& OsakaStandIns() {
+    static const QStringList families{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+                                      QStringLiteral("Noto Sans CJK JP")};
+    return families;
+}
+}  // namespace
+
+QString FontFamilyFor(const QByteArray& designFamily) {
+    const QString family = QString::fromUtf8(designFamily);
+    if (QFontDatabase::hasFamily(family)) return family;
+    if (family == QLatin1String("Osaka")) {
+        for (const QString& standIn : OsakaStandIns())
+            if (QFontDatabase::hasFamily(standIn)) return standIn;
+    }
+    return family;
+}
 
 void InstallFontSubstitutions() {
-    // "Osaka" is the proportional Japanese face of the original design;
-    // IPA P Gothic is its nearest free counterpart.
-    QFont::insertSubstitutions(QStringLiteral("Osaka"),
-                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                                QStringLiteral("Noto Sans CJK JP")});
+    QFont::insertSubstitutions(QStringLiteral("Osaka"), OsakaStandIns());
 }
 
 }  // namespace platform

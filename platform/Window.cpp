@@ -133,7 +133,8 @@ void Window::SetProperty(const QByteArray& name, const PropertyValue& value) {
     // Composite, FullScreen (always False here), LiveResize (Qt always
     // redraws while resizing) and MacProcID have nothing to change here.
     // clang-format on
-    if (menuBarView_ != nullptr && name == "MenuBarVisible") menuBarView_->setVisible(menuBarVisible_);
+    if (menuBarView_ != nullptr && name == "MenuBarVisible")
+        menuBarView_->setVisible(menuBarVisible_);
     if (built_) {
         UpdateFlags();
         UpdateGeometry();

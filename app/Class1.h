@@ -1,0 +1,27 @@
+// The application object: takes documents (dropped, opened with the
+// program, or chosen with "開く"), inspects each in a result window of its
+// own, shows the About window, and checks for updates at start-up.
+#pragma once
+
+#include <QByteArray>
+
+#include "platform/Application.h"
+#include "platform/FolderItem.h"
+#include "platform/MenuItem.h"
+
+class Class1 : public platform::Application {
+  public:
+    void Event_EnableMenuItems() override;
+    void Event_OpenDocument(platform::FolderItem* item) override;
+    virtual bool _hiraku_Action();
+    virtual bool _kono_Action();
+    virtual void VersionCheck(platform::FolderItem* item);
+    void Constructor() {}
+};
+
+// The registered application object.
+Class1* App();
+
+// The menu items the program drives.
+platform::MenuItem* hiraku();
+platform::AppleMenuItem* kono();

@@ -1,0 +1,20 @@
+// The "indd" document type.
+#include "FileTypes.h"
+
+#include "platform/Exceptions.h"
+
+namespace FileTypes {
+
+platform::FileType* pIndd = nullptr;
+
+void Initialize() {
+    static platform::FileType indd;
+    pIndd = &indd;
+    platform::NotNil(pIndd)->Name = QStringLiteral("indd");
+    pIndd->Extensions = QStringLiteral(".indd");
+    pIndd->MacType = QStringLiteral("????");
+    pIndd->MacCreator = QStringLiteral("InDn");
+    (void)pIndd->ToText();
+}
+
+}  // namespace FileTypes

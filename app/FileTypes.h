@@ -1,0 +1,13 @@
+// The document type the program opens.
+#pragma once
+
+#include "platform/FileType.h"
+
+namespace FileTypes {
+
+extern platform::FileType* pIndd;
+
+// Creates and registers pIndd.
+void Initialize();
+
+}  // namespace FileTypes

@@ -1,0 +1,110 @@
+// Entry orders of the control lists, one row per entry.
+#include "ControlLists.h"
+
+using namespace platform;
+
+namespace windows {
+
+namespace {
+// The design font of every text control of these windows.
+const QByteArray kDesignFont = "Osaka";
+}  // namespace
+
+// clang-format off
+QByteArray PushButtonList(const ControlPlace& p, const QByteArray& caption) {
+    return EncodePropertyList({
+        {"Name",           Text(p.name)},
+        {"Index",          Integer(kNoControlArray)},
+        {"Left",           Integer(p.left)},
+        {"Top",            Integer(p.top)},
+        {"Width",          Integer(p.width)},
+        {"Height",         Integer(p.height)},
+        {"LockLeft",       Boolean(false)},
+        {"LockTop",        Boolean(false)},
+        {"LockRight",      Boolean(false)},
+        {"LockBottom",     Boolean(false)},
+        {"TabPanelIndex",  Integer(0)},
+        {"TabIndex",       Integer(p.tabIndex)},
+        {"TabStop",        Boolean(true)},
+        {"Caption",        Text(caption)},
+        {"Default",        Boolean(false)},
+        {"Cancel",         Boolean(false)},
+        {"Enabled",        Boolean(true)},
+        {"Visible",        Boolean(true)},
+        {"HelpTag",        Text("")},
+        {"AutoDeactivate", Boolean(true)},
+        {"ButtonStyle",    Integer(0)},
+        {"TextFont",       Text(kDesignFont)},
+        {"Bold",           Boolean(false)},
+        {"Italic",         Boolean(false)},
+        {"Underline",      Boolean(false)},
+        {"InitialParent",  Text("")},
+    });
+}
+
+QByteArray LabelList(const LabelDesign& d) {
+    const ControlPlace& p = d.place;
+    const Color& c = d.textColor;
+    return EncodePropertyList({
+        {"Name",           Text(p.name)},
+        {"Index",          Integer(kNoControlArray)},
+        {"Left",           Integer(p.left)},
+        {"Top",            Integer(p.top)},
+        {"Width",          Integer(p.width)},
+        {"Height",         Integer(p.height)},
+        {"LockLeft",       Boolean(false)},
+        {"LockTop",        Boolean(false)},
+        {"LockRight",      Boolean(false)},
+        {"LockBottom",     Boolean(false)},
+        {"TabPanelIndex",  Integer(0)},
+        {"TabIndex",       Integer(p.tabIndex)},
+        {"Text",           Text(d.text)},
+        {"TextAlign",      Integer(d.textAlign)},
+        {"TextColor",      Colour(c.red, c.green, c.blue)},
+        {"Multiline",      Boolean(false)},
+        {"Enabled",        Boolean(true)},
+        {"Visible",        Boolean(true)},
+        {"Selectable",     Boolean(false)},
+        {"Transparent",    Boolean(false)},
+        {"HelpTag",        Text("")},
+        {"AutoDeactivate", Boolean(true)},
+        {"TextFont",       Text(kDesignFont)},
+        {"Bold",           Boolean(d.bold)},
+        {"Italic",         Boolean(false)},
+        {"Underline",      Boolean(d.underline)},
+        {"DataSource",     Text("")},
+        {"DataField",      Text("")},
+        {"InitialParent",  Text("")},
+    });
+}
+
+QByteArray CanvasList(const ControlPlace& p) {
+    return EncodePropertyList({
+        {"Name",            Text(p.name)},
+        {"Index",           Integer(kNoControlArray)},
+        {"Left",            Integer(p.left)},
+        {"Top",             Integer(p.top)},
+        {"Width",           Integer(p.width)},
+        {"Height",          Integer(p.height)},
+        {"LockLeft",        Boolean(false)},
+        {"LockTop",         Boolean(false)},
+        {"LockRight",       Boolean(false)},
+        {"LockBottom",      Boolean(false)},
+        {"TabPanelIndex",   Integer(0)},
+        {"TabIndex",        Integer(p.tabIndex)},
+        {"TabStop",         Boolean(true)},
+        {"Visible",         Boolean(true)},
+        {"HelpTag",         Text("")},
+        {"AutoDeactivate",  Boolean(true)},
+        {"Enabled",         Boolean(true)},
+        {"UseFocusRing",    Boolean(true)},
+        {"AcceptFocus",     Boolean(false)},
+        {"AcceptTabs",      Boolean(false)},
+        {"DoubleBuffer",    Boolean(false)},
+        {"EraseBackground", Boolean(true)},
+        {"InitialParent",   Text("")},
+    });
+}
+// clang-format on
+
+}  // namespace windows
