@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tarnwick with AddressSanitizer and
+# UndefinedBehaviorSanitizer, runs every test suite headless, then fuzzes
+# the document reader for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+jobs=$(nproc)
+[ "$jobs" -gt 8 ] && jobs=8
+
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_SANITIZE=ON >/dev/null
+cmake --build build-test -j "$jobs"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build-test --output-on-failure --no-tests=error -j "$jobs"
+
+if [ -x scripts/fuzz.sh ]; then
+  scripts/fuzz.sh "${TARNWICK_FUZZ_SECONDS:-60}"
+fi
