@@ -10,7 +10,7 @@
 #include "platform/MenuItem.h"
 
 class Class1 : public platform::Application {
-  public:
+public:
     void Event_EnableMenuItems() override;
     void Event_OpenDocument(platform::FolderItem* item) override;
     virtual bool _hiraku_Action();

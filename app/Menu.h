@@ -7,7 +7,7 @@
 
 class Menu : public platform::MenuBar {
     Q_OBJECT
-  public:
+public:
     // The one menu bar, built by the first call.
     static Menu* ImplicitInstance();
 

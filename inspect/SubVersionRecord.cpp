@@ -31,8 +31,8 @@ platform::Bytes EditionByteOf(const platform::Bytes& chunk, ByteOrder order) {
     const qsizetype fields = platform::CountFields(chunk, separator);
     const platform::Bytes field =
         platform::NthField(chunk, separator, fields > 1 ? fields - 1 : fields);
-    const qsizetype trailer = order == ByteOrder::BigEndian ? kBigEndianTrailerLength
-                                                            : kLittleEndianTrailerLength;
+    const qsizetype trailer =
+        order == ByteOrder::BigEndian ? kBigEndianTrailerLength : kLittleEndianTrailerLength;
     const qsizetype position = platform::LenB(field) - trailer;
     if (position < 1) return {};
     return platform::MidB(field, position, 1);

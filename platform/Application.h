@@ -23,7 +23,7 @@ void SetBundleInfo(const BundleInfo& info);
 const BundleInfo& GetBundleInfo();
 
 class Application {
-  public:
+public:
     virtual ~Application() = default;
 
     // Application events; the framework raises them.
@@ -44,7 +44,7 @@ class Application {
     int BugVersion() const { return GetBundleInfo().bugVersion; }
     QString LongVersion() const { return GetBundleInfo().longVersion; }
 
-  private:
+private:
     MenuBar* menuBar_ = nullptr;
     std::map<QString, std::function<bool()>> menuHandlers_;
 };

@@ -11,7 +11,7 @@
 namespace platform {
 
 class BinaryStream {
-  public:
+public:
     // Opens `path` for reading. Gives nil (nullptr) for anything that is not
     // a regular file once links are followed (folders, FIFOs, devices,
     // sockets, dangling links, link loops) and for files that cannot be
@@ -37,7 +37,7 @@ class BinaryStream {
     // Ends the stream; reads after it give nothing.
     void Close();
 
-  private:
+private:
     explicit BinaryStream(int fd) : fd_(fd) {}
 
     int fd_;

@@ -10,7 +10,7 @@
 namespace platform {
 
 class Canvas : public QWidget, public RectControl {
-  public:
+public:
     explicit Canvas(QWidget* parent);
 
     QWidget* Widget() override { return this; }
@@ -20,10 +20,10 @@ class Canvas : public QWidget, public RectControl {
 
     void SetProperty(const QByteArray& name, const PropertyValue& value) override;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     std::shared_ptr<Picture> backdrop_;
     bool acceptFocus_ = false;
 };

@@ -8,19 +8,19 @@
 namespace platform {
 
 class RuntimeException : public std::runtime_error {
-  public:
+public:
     explicit RuntimeException(const char* what = "RuntimeException") : std::runtime_error(what) {}
 };
 
 // Raised when the code meets an object that is not there.
 class NilObjectException : public RuntimeException {
-  public:
+public:
     NilObjectException() : RuntimeException("NilObjectException") {}
 };
 
 // Raised by the stream layer when the system reports a read failure.
 class IOException : public RuntimeException {
-  public:
+public:
     explicit IOException(const char* what = "IOException") : RuntimeException(what) {}
 };
 

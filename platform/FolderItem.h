@@ -12,7 +12,7 @@ namespace platform {
 class Picture;
 
 class FolderItem {
-  public:
+public:
     explicit FolderItem(QString path);
 
     const QString& Path() const { return path_; }
@@ -33,7 +33,7 @@ class FolderItem {
     // decoded.
     std::shared_ptr<Picture> OpenAsPicture() const;
 
-  private:
+private:
     QString path_;
 };
 

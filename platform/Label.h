@@ -17,7 +17,7 @@ namespace platform {
 enum class TextEncoding { UTF8, None };
 
 class Label : public QLabel, public RectControl {
-  public:
+public:
     explicit Label(QWidget* parent);
 
     QWidget* Widget() override { return this; }
@@ -38,13 +38,13 @@ class Label : public QLabel, public RectControl {
     std::function<void(Label&)> MouseEnter;
     std::function<void(Label&)> MouseExit;
 
-  protected:
+protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-  private:
+private:
     void SetTextAlign(int align);
 
     QByteArray bytes_;

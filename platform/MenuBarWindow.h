@@ -12,16 +12,17 @@ namespace platform {
 class MenuBar;
 
 class MenuBarWindow : public QWidget {
-  public:
+    Q_OBJECT
+public:
     explicit MenuBarWindow(MenuBar* bar);
     QMenuBar* View() const { return view_; }
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-  private:
+private:
     QMenuBar* view_;
 };
 

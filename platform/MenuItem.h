@@ -11,7 +11,7 @@ namespace platform {
 
 class MenuItem : public QObject {
     Q_OBJECT
-  public:
+public:
     MenuItem();
     ~MenuItem() override;
 
@@ -43,11 +43,11 @@ class MenuItem : public QObject {
     // registered under the item's name.
     virtual void Action();
 
-  signals:
+signals:
     void Changed();
     void ChildAppended(platform::MenuItem* child);
 
-  private:
+private:
     QString name_;
     QString text_;
     QString shortcut_;
@@ -59,7 +59,7 @@ class MenuItem : public QObject {
 // The item that quits the application.
 class QuitMenuItem : public MenuItem {
     Q_OBJECT
-  public:
+public:
     void Action() override;
 };
 
@@ -71,7 +71,7 @@ class AppleMenuItem : public MenuItem {
 // The root of a menu tree; its children are the menus of the bar.
 class MenuBar : public MenuItem {
     Q_OBJECT
-  public:
+public:
     // Sets every item's enabled state for a menu display: items that enable
     // themselves on, the rest off, then the application's EnableMenuItems.
     void UpdateEnabling();

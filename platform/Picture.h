@@ -8,7 +8,7 @@
 namespace platform {
 
 class Picture {
-  public:
+public:
     explicit Picture(QImage image) : image_(std::move(image)) {}
 
     int Transparent() const { return transparent_; }
@@ -22,7 +22,7 @@ class Picture {
     // is 1. Made once per Transparent value.
     const QPixmap& Pixmap() const;
 
-  private:
+private:
     QImage image_;
     int transparent_ = 0;
     mutable QPixmap pixmap_;

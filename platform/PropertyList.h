@@ -57,7 +57,7 @@ std::vector<PropertyEntry> DecodePropertyList(const QByteArray& list);
 
 // What a property list is applied to.
 class PropertyTarget {
-  public:
+public:
     virtual ~PropertyTarget() = default;
     // Sets one property; a name the object does not have is ignored.
     virtual void SetProperty(const QByteArray& name, const PropertyValue& value) = 0;

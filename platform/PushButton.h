@@ -10,7 +10,7 @@
 namespace platform {
 
 class PushButton : public QPushButton, public RectControl {
-  public:
+public:
     explicit PushButton(QWidget* parent);
 
     QWidget* Widget() override { return this; }
@@ -23,7 +23,7 @@ class PushButton : public QPushButton, public RectControl {
 
     std::function<void(PushButton&)> Action;
 
-  private:
+private:
     bool cancel_ = false;
     TextStyle style_;
 };

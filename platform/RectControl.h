@@ -12,7 +12,7 @@
 namespace platform {
 
 class RectControl : public PropertyTarget {
-  public:
+public:
     virtual QWidget* Widget() = 0;
     const QWidget* Widget() const { return const_cast<RectControl*>(this)->Widget(); }
 
@@ -30,10 +30,10 @@ class RectControl : public PropertyTarget {
     // The properties every control shares; others are ignored.
     void SetProperty(const QByteArray& name, const PropertyValue& value) override;
 
-  protected:
+protected:
     RectControl() = default;
 
-  private:
+private:
     int tabIndex_ = 0;
     bool tabStop_ = false;
 };

@@ -10,7 +10,7 @@
 namespace platform {
 
 class TextStyle {
-  public:
+public:
     explicit TextStyle(QWidget* widget) : widget_(widget) {}
 
     void SetTextSize(double size);
@@ -21,7 +21,7 @@ class TextStyle {
     // Handles TextFont, Bold, Italic and Underline; false for other names.
     bool SetProperty(const QByteArray& name, const PropertyValue& value);
 
-  private:
+private:
     void Apply();
 
     QWidget* widget_;

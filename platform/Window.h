@@ -22,7 +22,7 @@ class MenuBar;
 
 class Window : public QWidget, public PropertyTarget {
     Q_OBJECT
-  public:
+public:
     // `className` names the window's class; an implicit-instance class has
     // at most one open window, found by GetImplicitWindow.
     Window(QString className, bool implicitInstance);
@@ -75,13 +75,13 @@ class Window : public QWidget, public PropertyTarget {
 
     void SetProperty(const QByteArray& name, const PropertyValue& value) override;
 
-  protected:
+protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-  private:
+private:
     void UpdateGeometry();
     void UpdateFlags();
     void UpdateBackground();

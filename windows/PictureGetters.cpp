@@ -12,7 +12,7 @@ namespace windows {
 namespace {
 
 class PictureGetter {
-  public:
+public:
     // `transparent`: white is drawn as see-through (the release badges).
     PictureGetter(const char* file, bool transparent) : file_(file), transparent_(transparent) {}
 
@@ -30,7 +30,7 @@ class PictureGetter {
 
     void Reset() { pic_.reset(); }
 
-  private:
+private:
     QString file_;
     bool transparent_;
     PicturePtr pic_;

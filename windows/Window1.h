@@ -10,7 +10,7 @@
 
 class Window1 : public platform::Window {
     Q_OBJECT
-  public:
+public:
     Window1();
 
     void Layout() override;

@@ -9,7 +9,7 @@
 
 class Window2 : public platform::Window {
     Q_OBJECT
-  public:
+public:
     Window2();
 
     // The open About window, or a new one.

@@ -1,11 +1,11 @@
 // VersionCheck from the header to the release shown, and its error road.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
 
 #include "app/Class1.h"
 #include "harness/AppHarness.h"
@@ -30,13 +30,20 @@ enum class Pic { None, CS, CS2, CS3, CS4, CS5, Ind };
 
 windows::PicturePtr PictureOf(Pic pic) {
     switch (pic) {
-        case Pic::CS: return windows::_x_cs::cs();
-        case Pic::CS2: return windows::_x_cs2::cs2();
-        case Pic::CS3: return windows::_x_cs3::cs3();
-        case Pic::CS4: return windows::_x_cs4::cs4();
-        case Pic::CS5: return windows::_x_cs5::cs5();
-        case Pic::Ind: return windows::_x_ind::ind();
-        case Pic::None: break;
+        case Pic::CS:
+            return windows::_x_cs::cs();
+        case Pic::CS2:
+            return windows::_x_cs2::cs2();
+        case Pic::CS3:
+            return windows::_x_cs3::cs3();
+        case Pic::CS4:
+            return windows::_x_cs4::cs4();
+        case Pic::CS5:
+            return windows::_x_cs5::cs5();
+        case Pic::Ind:
+            return windows::_x_ind::ind();
+        case Pic::None:
+            break;
     }
     return nullptr;
 }
@@ -99,15 +106,20 @@ void ReleaseDecisionTest::headerDecidesTheRelease_data() {
     // Known releases go on to the record search, which finds nothing in a
     // document this short.
     QTest::newRow("big-endian CS3 by offset 32, whatever offset 29 holds")
-        << Header(48, {{24, 0x02}, {29, 0x07}, {32, 0x05}}) << QByteArray("Adobe InDesign CS3") << Pic::CS3 << none << none;
+        << Header(48, {{24, 0x02}, {29, 0x07}, {32, 0x05}}) << QByteArray("Adobe InDesign CS3")
+        << Pic::CS3 << none << none;
     QTest::newRow("big-endian CS by offset 32")
-        << Header(48, {{24, 0x02}, {32, 0x03}}) << QByteArray("Adobe InDesign CS") << Pic::CS << none << none;
+        << Header(48, {{24, 0x02}, {32, 0x03}}) << QByteArray("Adobe InDesign CS") << Pic::CS
+        << none << none;
     QTest::newRow("little-endian CS2 by offset 29, whatever offset 32 holds")
-        << Header(48, {{24, 0x01}, {29, 0x04}, {32, 0x06}}) << QByteArray("Adobe InDesign CS2") << Pic::CS2 << none << none;
+        << Header(48, {{24, 0x01}, {29, 0x04}, {32, 0x06}}) << QByteArray("Adobe InDesign CS2")
+        << Pic::CS2 << none << none;
     QTest::newRow("any byte but 0x02 at offset 24 is little-endian")
-        << Header(48, {{24, 0x03}, {29, 0x06}}) << QByteArray("Adobe InDesign CS4") << Pic::CS4 << none << none;
+        << Header(48, {{24, 0x03}, {29, 0x06}}) << QByteArray("Adobe InDesign CS4") << Pic::CS4
+        << none << none;
     QTest::newRow("little-endian CS5")
-        << Header(48, {{24, 0x01}, {29, 0x07}}) << QByteArray("Adobe InDesign CS5") << Pic::CS5 << none << none;
+        << Header(48, {{24, 0x01}, {29, 0x07}}) << QByteArray("Adobe InDesign CS5") << Pic::CS5
+        << none << none;
     QTest::newRow("little-endian with 30 bytes has its release byte")
         << Header(30, {{29, 0x06}}) << QByteArray("Adobe InDesign CS4") << Pic::CS4 << none << none;
     QTest::newRow("big-endian with 32 bytes lacks its release byte")
@@ -117,7 +129,8 @@ void ReleaseDecisionTest::headerDecidesTheRelease_data() {
     QTest::newRow("empty file") << QByteArray() << unknown << Pic::Ind << QByteArray() << designSub;
     for (int value : {0x00, 0x02, 0x08, 0xFF}) {
         QTest::addRow("release byte 0x%02X big-endian", value)
-            << Header(48, {{24, 0x02}, {32, value}}) << unknown << Pic::Ind << QByteArray() << designSub;
+            << Header(48, {{24, 0x02}, {32, value}}) << unknown << Pic::Ind << QByteArray()
+            << designSub;
         QTest::addRow("release byte 0x%02X little-endian", value)
             << Header(48, {{29, value}}) << unknown << Pic::Ind << QByteArray() << designSub;
     }

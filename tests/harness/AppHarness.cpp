@@ -45,9 +45,9 @@ QTimer* PollForModal(int limitMs, std::function<void(W*)> act) {
 
 class UrlSink : public QObject {
     Q_OBJECT
-  public:
+public:
     QStringList opened;
-  public slots:
+public slots:
     void open(const QUrl& url) { opened << url.toString(); }
 };
 
@@ -56,16 +56,17 @@ UrlSink* urlSink = nullptr;
 }  // namespace
 
 void StartApplication() {
+    platform::SetQuitAction([](int code) {
+        ++quitRecord.count;
+        quitRecord.code = code;
+    });
+    ResetQuits();
     static bool started = false;
     if (started) return;
     started = true;
     platform::SetBundleInfo({QString::fromUtf8(config::kProductName), config::kMajorVersion,
                              config::kMinorVersion, config::kBugVersion,
                              QString::fromUtf8(config::kLongVersion)});
-    platform::SetQuitAction([](int code) {
-        ++quitRecord.count;
-        quitRecord.code = code;
-    });
     platform::RunFrameworkInitialization(&Startup);
 }
 

@@ -15,6 +15,7 @@ namespace harness {
 
 // Runs the program's start-up once per process: bundle data, fonts, the
 // document type, the application object and its menu bar and handlers.
+// Every call puts the quit recorder (back) in place.
 void StartApplication();
 
 // Quit requests are recorded, not performed.
@@ -28,13 +29,13 @@ void ResetQuits();
 // Answers the next modal message box with OK once it is up, recording its
 // text; gives up after `limitMs`.
 class MessageBoxAnswerer {
-  public:
+public:
     explicit MessageBoxAnswerer(int limitMs = 5000);
     ~MessageBoxAnswerer();
     bool Answered() const { return answered_; }
     const QString& Text() const { return text_; }
 
-  private:
+private:
     bool answered_ = false;
     QString text_;
     struct Poll;
@@ -44,13 +45,13 @@ class MessageBoxAnswerer {
 // Drives the next modal open dialog: types `path` and accepts it, or
 // cancels when `path` is empty. Gives up after `limitMs`.
 class OpenDialogDriver {
-  public:
+public:
     explicit OpenDialogDriver(QString path, int limitMs = 5000);
     ~OpenDialogDriver();
     bool Driven() const { return driven_; }
     const QStringList& NameFilters() const { return filters_; }
 
-  private:
+private:
     QString path_;
     bool driven_ = false;
     QStringList filters_;
@@ -63,7 +64,7 @@ void CloseAllWindows();
 
 // Captured openings of links (http, https, mailto).
 class UrlCapture {
-  public:
+public:
     UrlCapture();
     ~UrlCapture();
     const QStringList& Opened() const;

@@ -13,14 +13,14 @@ using namespace platform;
 
 class BinaryStreamTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void readsFromPositionAndStopsAtTheEnd();
     void refusesWhatIsNotARegularFile_data();
     void refusesWhatIsNotARegularFile();
     void followsLinksToRegularFiles();
 
-  private:
+private:
     QTemporaryDir dir_;
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
 };

@@ -7,7 +7,7 @@ using namespace platform;
 
 class ByteStringTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void midB_data();
     void midB();
     void inStrB_data();

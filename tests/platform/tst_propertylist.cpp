@@ -8,7 +8,7 @@ using namespace platform;
 
 class PropertyListTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void encodesEachTypeAsDocumented_data();
     void encodesEachTypeAsDocumented();
     void decodesWhatItEncodes();

@@ -33,7 +33,7 @@ bool IsKeyWhite(QRgb pixel) { return (pixel & 0x00FFFFFFu) == 0x00FFFFFFu; }
 class PicturesTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void decodesAtItsSize_data() {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QSize>("size");

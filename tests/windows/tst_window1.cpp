@@ -56,7 +56,7 @@ Window1* NewResultWindow() {
 
 class Window1Test : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase() { harness::StartApplication(); }
     void cleanup() { harness::CloseAllWindows(); }
 
