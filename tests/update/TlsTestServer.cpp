@@ -96,15 +96,20 @@ void TlsTestServer::StartReply(QSslSocket* socket, QByteArray* outgoing) {
         case Mode::Trickle:
             *outgoing = kHeaderBlock;
             break;
+        case Mode::TrickleHeader:
+            break;
         case Mode::NoHandshake:
             return;
     }
-    if (script_.mode == Mode::Trickle) {
+    if (script_.mode == Mode::Trickle || script_.mode == Mode::TrickleHeader) {
+        const QByteArray pattern = script_.mode == Mode::Trickle ? QByteArray("x") : kFillerLine;
         auto* timer = new QTimer(socket);
-        connect(timer, &QTimer::timeout, socket, [this, socket] {
-            socket->write("x");
-            bytesSent_ += 1;
-        });
+        connect(timer, &QTimer::timeout, socket,
+                [this, socket, pattern, at = qsizetype(0)]() mutable {
+                    socket->write(pattern.mid(at, 1));
+                    at = (at + 1) % pattern.size();
+                    bytesSent_ += 1;
+                });
         timer->start(script_.trickleMs);
     }
     Pump(socket, outgoing);

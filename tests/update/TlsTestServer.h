@@ -23,6 +23,7 @@ class TlsTestServer : public QTcpServer {
         EndlessHeader,  // a status line, then header lines forever
         EndlessBody,    // a header block, then body bytes forever
         Trickle,        // a header block, then one body byte every trickleMs
+        TrickleHeader,  // one byte of a header block that never ends every trickleMs
     };
     struct Script {
         Mode mode = Mode::Reply;

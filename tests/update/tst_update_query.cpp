@@ -293,6 +293,8 @@ void UpdateQueryTest::endsHostileReplyWithinItsBound_data() {
     QTest::newRow("endless body")         << int(Mode::EndlessBody)   << HTTPSecureSocket::kReplyTooLarge << 0    << 1500 << 65;
     // One byte every 400 ms keeps the inactivity limit away for ever; only
     // the cap on the whole exchange ends it.
+    // Header bytes are no progress: the inactivity limit ends it.
+    QTest::newRow("trickled header block") << int(Mode::TrickleHeader) << HTTPSecureSocket::kTimedOut << int(Earliest(500)) << 1500 << 0;
     QTest::newRow("trickle")              << int(Mode::Trickle)       << HTTPSecureSocket::kTimedOut      << int(Earliest(2000)) << 3500 << 6;
     // clang-format on
 }
