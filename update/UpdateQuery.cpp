@@ -1,0 +1,38 @@
+// The update query; see UpdateQuery.h.
+#include "UpdateQuery.h"
+
+#include "TarnwickConfig.h"
+#include "platform/ByteString.h"
+#include "platform/Dictionary.h"
+
+namespace update {
+
+QString UpdateURL() {
+    return QStringLiteral("https://") + QString::fromUtf8(config::kUpdateHost) +
+           QStringLiteral("/www/ssl/check.php");
+}
+
+QByteArray VersionText(int major, int minor, int bug) {
+    return platform::Str(major) + platform::Str(minor) + platform::Str(bug);
+}
+
+bool RunUpdateQuery(const QByteArray& appId, const QByteArray& ver, const QByteArray& regi,
+                    const QString& url, const SocketSetup& setup) {
+    platform::HTTPSecureSocket socket;
+    socket.SetLimits(setup.limits);
+    if (setup.ssl) socket.SetSslConfiguration(*setup.ssl);
+
+    platform::Dictionary form;
+    form.SetValue("app_id", appId);
+    form.SetValue("ver", ver);
+    form.SetValue("regi", regi);
+    socket.SetFormData(form);
+
+    const QByteArray body = socket.Post(url, kTimeoutSeconds);
+    socket.Close();
+    // Neither the status code nor the error code matters: only this answer
+    // means yes.
+    return body == "true";
+}
+
+}  // namespace update
