@@ -13,9 +13,12 @@ class Class1 : public platform::Application {
 public:
     void Event_EnableMenuItems() override;
     void Event_OpenDocument(platform::FolderItem* item) override;
+    void Event_Open() override;
     virtual bool _hiraku_Action();
     virtual bool _kono_Action();
     virtual void VersionCheck(platform::FolderItem* item);
+    virtual bool UpdateCheck(const QByteArray& app_id, const QByteArray& ver,
+                             const QByteArray& regi);
     void Constructor() {}
 };
 

@@ -89,17 +89,39 @@ void IntakeTest::menuBarHoldsItsItemsInOrder_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shortcut");
     QTest::addColumn<bool>("autoEnable");
-    QTest::newRow("File") << "" << 0 << ItemClass::Item << "UntitledMenu2" << "File" << "" << false;
-    QTest::newRow("開く") << "UntitledMenu2" << 0 << ItemClass::Item << "hiraku" << "開く" << "Cmd+O" << false;
-    QTest::newRow("Quit") << "UntitledMenu2" << 1 << ItemClass::Quit << "FileQuit" << "Quit" << "Cmd+Q" << true;
-    QTest::newRow("Edit") << "" << 1 << ItemClass::Item << "UntitledMenu0" << "Edit" << "" << false;
-    QTest::newRow("Undo") << "UntitledMenu0" << 0 << ItemClass::Item << "EditUndo" << "Undo" << "Cmd+Z" << false;
-    QTest::newRow("separator") << "UntitledMenu0" << 1 << ItemClass::Item << "UntitledMenu1" << "-" << "" << false;
-    QTest::newRow("Cut") << "UntitledMenu0" << 2 << ItemClass::Item << "EditCut" << "Cut" << "Cmd+X" << false;
-    QTest::newRow("Copy") << "UntitledMenu0" << 3 << ItemClass::Item << "EditCopy" << "Copy" << "Cmd+C" << false;
-    QTest::newRow("Paste") << "UntitledMenu0" << 4 << ItemClass::Item << "EditPaste" << "Paste" << "Cmd+V" << false;
-    QTest::newRow("Clear") << "UntitledMenu0" << 5 << ItemClass::Item << "EditClear" << "Clear" << "" << false;
-    QTest::newRow("About") << "UntitledMenu0" << 6 << ItemClass::About << "kono" << "Tarnwick" << "" << false;
+    QTest::newRow("File") << "" << 0 << ItemClass::Item << "UntitledMenu2"
+                          << "File"
+                          << "" << false;
+    QTest::newRow("開く") << "UntitledMenu2" << 0 << ItemClass::Item << "hiraku"
+                          << "開く"
+                          << "Cmd+O" << false;
+    QTest::newRow("Quit") << "UntitledMenu2" << 1 << ItemClass::Quit << "FileQuit"
+                          << "Quit"
+                          << "Cmd+Q" << true;
+    QTest::newRow("Edit") << "" << 1 << ItemClass::Item << "UntitledMenu0"
+                          << "Edit"
+                          << "" << false;
+    QTest::newRow("Undo") << "UntitledMenu0" << 0 << ItemClass::Item << "EditUndo"
+                          << "Undo"
+                          << "Cmd+Z" << false;
+    QTest::newRow("separator") << "UntitledMenu0" << 1 << ItemClass::Item << "UntitledMenu1"
+                               << "-"
+                               << "" << false;
+    QTest::newRow("Cut") << "UntitledMenu0" << 2 << ItemClass::Item << "EditCut"
+                         << "Cut"
+                         << "Cmd+X" << false;
+    QTest::newRow("Copy") << "UntitledMenu0" << 3 << ItemClass::Item << "EditCopy"
+                          << "Copy"
+                          << "Cmd+C" << false;
+    QTest::newRow("Paste") << "UntitledMenu0" << 4 << ItemClass::Item << "EditPaste"
+                           << "Paste"
+                           << "Cmd+V" << false;
+    QTest::newRow("Clear") << "UntitledMenu0" << 5 << ItemClass::Item << "EditClear"
+                           << "Clear"
+                           << "" << false;
+    QTest::newRow("About") << "UntitledMenu0" << 6 << ItemClass::About << "kono"
+                           << "Tarnwick"
+                           << "" << false;
 }
 
 void IntakeTest::menuBarHoldsItsItemsInOrder() {
@@ -115,7 +137,9 @@ void IntakeTest::menuBarHoldsItsItemsInOrder() {
     QCOMPARE(bar->Children().size(), size_t(2));
     MenuItem* parent = menu.isEmpty() ? bar : bar->Child(menu);
     QVERIFY(parent != nullptr);
-    QCOMPARE(parent->Children().size(), menu.isEmpty() ? size_t(2) : menu == "UntitledMenu2" ? size_t(2) : size_t(7));
+    QCOMPARE(parent->Children().size(), menu.isEmpty()            ? size_t(2)
+                                        : menu == "UntitledMenu2" ? size_t(2)
+                                                                  : size_t(7));
     MenuItem* item = parent->Children().at(size_t(position)).get();
     QCOMPARE(item->Name(), name);
     QCOMPARE(item->Text(), text);
@@ -252,9 +276,13 @@ void IntakeTest::runOpensGivenDocumentsInOrder() {
                 barWindowShown = bar->isVisible() && bar->windowTitle() == "Tarnwick";
         Quit(3);
     });
+    harness::UpdateChecks() = {};
     const int code = RuntimeRun(documents);
     harness::StartApplication();  // the quit recorder back in place
     QCOMPARE(code, 3);
+    // Open came first, with no document window yet; then the documents.
+    QCOMPARE(harness::UpdateChecks().calls, 1);
+    QCOMPARE(harness::UpdateChecks().windowsOpenAtCall, 0);
     QCOMPARE(seen, (QStringList{"one.indd", "two.indd", "three.indd"}));
     QVERIFY(barWindowShown);
     QCOMPARE(WindowCount(), 0);

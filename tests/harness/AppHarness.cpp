@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "TarnwickConfig.h"
+#include "app/Class1.h"
 #include "app/Startup.h"
 #include "platform/Application.h"
 #include "platform/Quit.h"
@@ -53,7 +54,22 @@ public slots:
 
 UrlSink* urlSink = nullptr;
 
+UpdateCheckRecord updateChecks;
+
+class TestApp : public Class1 {
+public:
+    bool UpdateCheck(const QByteArray& app_id, const QByteArray& ver,
+                     const QByteArray& regi) override {
+        ++updateChecks.calls;
+        updateChecks.arguments = {app_id, ver, regi};
+        updateChecks.windowsOpenAtCall = platform::WindowCount();
+        return updateChecks.answer;
+    }
+};
+
 }  // namespace
+
+UpdateCheckRecord& UpdateChecks() { return updateChecks; }
 
 void StartApplication() {
     platform::SetQuitAction([](int code) {
@@ -68,6 +84,10 @@ void StartApplication() {
                              config::kMinorVersion, config::kBugVersion,
                              QString::fromUtf8(config::kLongVersion)});
     platform::RunFrameworkInitialization(&Startup);
+    static TestApp app;
+    app.SetMenuBar(platform::GetAppObject()->GetMenuBar());
+    platform::RuntimeRegisterAppObject(&app);
+    ApplicationAddMenuHandlers();
 }
 
 QuitRecord& Quits() { return quitRecord; }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -17,6 +18,17 @@ namespace harness {
 // document type, the application object and its menu bar and handlers.
 // Every call puts the quit recorder (back) in place.
 void StartApplication();
+
+// The application object the suites run: the program's own, but for its
+// update check, which answers `answer` and records its arguments instead of
+// asking a server (the exchange itself has its own suite, on loopback).
+struct UpdateCheckRecord {
+    bool answer = false;
+    int calls = 0;
+    QList<QByteArray> arguments;
+    int windowsOpenAtCall = -1;
+};
+UpdateCheckRecord& UpdateChecks();
 
 // Quit requests are recorded, not performed.
 struct QuitRecord {
