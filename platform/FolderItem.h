@@ -14,6 +14,9 @@ class Picture;
 class FolderItem {
 public:
     explicit FolderItem(QString path);
+    virtual ~FolderItem() = default;
+    FolderItem(const FolderItem&) = default;
+    FolderItem& operator=(const FolderItem&) = default;
 
     const QString& Path() const { return path_; }
 
@@ -26,8 +29,9 @@ public:
 
     // A stream for reading at position 0, or nil when the item is not a
     // readable regular file. `writable` must be false: the program only
-    // reads, so write access is never granted.
-    std::unique_ptr<BinaryStream> OpenAsBinaryFile(bool writable) const;
+    // reads, so write access is never granted. Virtual so a test can make
+    // an item that changes between two opens.
+    virtual std::unique_ptr<BinaryStream> OpenAsBinaryFile(bool writable) const;
 
     // The file decoded as a picture, or nil when it cannot be read or
     // decoded.
