@@ -3,12 +3,14 @@
 // it reaches past 4 GiB.
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "inspect/ChunkSearch.h"
 #include "inspect/Inspection.h"
+#include "inspect/MarkerScan.h"
 #include "support/CraftedDocument.h"
 
 using testsupport::ChunkOffset;
@@ -56,6 +58,7 @@ class TestInspectSearch : public QObject {
     void findsChunk_data();
     void findsChunk();
     void otherSearchStart();
+    void scanAgreesWithChunkByChunkSearch();
     void markerPastFourGiB();
 };
 
@@ -100,6 +103,15 @@ void TestInspectSearch::findsChunk_data() {
             row("no marker, last chunk full") << c(3) << QList<qint64>{} << c(2) << 3;
             row("no marker, last chunk short") << c(2) + 10 << QList<qint64>{} << c(2) << 3;
             row("no marker, last chunk of one byte") << c(1) + 1 << QList<qint64>{} << c(1) << 2;
+            // Far enough for the reader to need several reads of the file.
+            row("marker straddling chunks 31 and 32")
+                << c(34) << QList<qint64>{c(32) - 2} << c(33) << 34;
+            row("marker in chunk 32") << c(40) << QList<qint64>{c(32) + 5} << c(32) << 32;
+            row("marker in chunk 95") << c(100) << QList<qint64>{c(95) + 4000} << c(95) << 95;
+            row("no marker, file ending after 32 chunks")
+                << c(32) << QList<qint64>{} << c(31) << 32;
+            row("no marker, file ending after 64 chunks and 1 byte")
+                << c(64) + 1 << QList<qint64>{} << c(64) << 65;
         }
     }
 }
@@ -156,6 +168,39 @@ void TestInspectSearch::otherSearchStart() {
     const SearchRun run = Search(path, marker, 64);
     QCOMPARE(run.yields, 2);
     QVERIFY(run.chunk == FileBytes(path, 64 + 2 * 4096, 4096));
+}
+
+void TestInspectSearch::scanAgreesWithChunkByChunkSearch() {
+    // The reader scans many chunks at once; it must pick the chunk that a
+    // chunk-by-chunk InStrB picks. Random windows over a small alphabet,
+    // with markers planted at random places, many straddling.
+    QRandomGenerator random(20240601);
+    for (int round = 0; round < 4000; ++round) {
+        const qsizetype chunkSize = 1 + random.bounded(40);
+        QByteArray window(random.bounded(600), Qt::Uninitialized);
+        for (char& byte : window) byte = static_cast<char>("ab\x09\x40"[random.bounded(4)]);
+        const QByteArray marker =
+            round % 2 == 0
+                ? testsupport::Release3Marker(round % 4 == 0 ? Order::Big : Order::Little)
+                : QByteArray("ab\x09").left(1 + random.bounded(3));
+        for (int planted = random.bounded(3); planted > 0 && window.size() > marker.size();
+             --planted) {
+            window.replace(random.bounded(window.size() - marker.size()), marker.size(), marker);
+        }
+        qsizetype expectedChunk = -1;
+        for (qsizetype at = 0, chunk = 0; at < window.size(); at += chunkSize, ++chunk) {
+            if (platform::InStrB(0, window.mid(at, chunkSize), marker) > 0) {
+                expectedChunk = chunk;
+                break;
+            }
+        }
+        const qsizetype found = inspect::FindWholeMarker(window, marker, chunkSize);
+        QCOMPARE(found < 0 ? -1 : found / chunkSize, expectedChunk);
+        if (found >= 0) QCOMPARE(window.mid(found, marker.size()), marker);
+
+        const qsizetype from = random.bounded(window.size() + 2);
+        QCOMPARE(inspect::FindBytes(window, from, marker), window.indexOf(marker, from));
+    }
 }
 
 void TestInspectSearch::markerPastFourGiB() {
