@@ -28,8 +28,8 @@ constexpr qint64 kWriteBlock = kMiB;
 constexpr qint64 kOrderOffset = 24;
 constexpr qint64 kReleaseOffset = 29;
 const QByteArray kMarker = QByteArray::fromHex("4e0e666a30e630");
-const QByteArray kRecord = QByteArray::fromHex("01") + QByteArray(12, 'f') +
-                           QByteArray::fromHex("0940") + "6.0.6.622";
+const QByteArray kRecord =
+    QByteArray::fromHex("01") + QByteArray(12, 'f') + QByteArray::fromHex("0940") + "6.0.6.622";
 
 // Fills the document with pseudo-random bytes (a fair case for the marker
 // search), the header fields at their offsets and the marker and record in
