@@ -41,6 +41,8 @@ void RunGuarded(const std::function<void()>& handler) {
 }  // namespace
 
 void Dispatch(std::function<void()> handler) {
+    // Once the application is quitting, no more program code runs.
+    if (QuitRequested()) return;
     if (running > 0) {
         waiting.push_back(std::move(handler));
         return;

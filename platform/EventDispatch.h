@@ -16,7 +16,8 @@
 
 namespace platform {
 
-// Runs `handler` now, or after the running handler when one is running.
+// Runs `handler` now, or after the running handler when one is running;
+// not at all once the application has been asked to quit.
 void Dispatch(std::function<void()> handler);
 
 // True while a handler dispatched above is running.

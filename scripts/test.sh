@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tarnwick with AddressSanitizer and
-# UndefinedBehaviorSanitizer, runs every test suite headless, then fuzzes
-# the document reader for a bounded time.
+# UndefinedBehaviorSanitizer, fuzzes the document reader for a bounded time,
+# then runs every test suite headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,9 +11,7 @@ jobs=$(nproc)
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_SANITIZE=ON >/dev/null
 cmake --build build-test -j "$jobs"
+scripts/fuzz.sh "${TARNWICK_FUZZ_SECONDS:-60}"
+
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test --output-on-failure --no-tests=error -j "$jobs"
-
-if [ -x scripts/fuzz.sh ]; then
-  scripts/fuzz.sh "${TARNWICK_FUZZ_SECONDS:-60}"
-fi
