@@ -3,6 +3,7 @@
 #include "UpdateWinLists.h"
 
 #include "platform/PropertyList.h"
+#include "windows/ControlLists.h"
 #include "windows/WindowList.h"
 
 using namespace platform;
@@ -13,18 +14,14 @@ namespace {
 const QByteArray kSystemFont = "System";
 
 struct ButtonDesign {
-    const char* name;
-    qint32 left;
-    qint32 top;
-    qint32 width;
-    qint32 height;
-    qint32 tabIndex;
+    windows::ControlPlace place;
     const char* caption;
     bool isDefault;
 };
 
 // clang-format off
 QByteArray ButtonList(const ButtonDesign& b) {
+    const windows::ControlPlace& p = b.place;
     return EncodePropertyList({
         {"InitialParent",  Text("")},
         {"Underline",      Boolean(false)},
@@ -40,18 +37,18 @@ QByteArray ButtonList(const ButtonDesign& b) {
         {"Default",        Boolean(b.isDefault)},
         {"Caption",        Text(b.caption)},
         {"TabStop",        Boolean(true)},
-        {"TabIndex",       Integer(b.tabIndex)},
+        {"TabIndex",       Integer(p.tabIndex)},
         {"TabPanelIndex",  Integer(0)},
         {"LockBottom",     Boolean(false)},
         {"LockRight",      Boolean(false)},
         {"LockTop",        Boolean(true)},
         {"LockLeft",       Boolean(true)},
-        {"Height",         Integer(b.height)},
-        {"Width",          Integer(b.width)},
-        {"Top",            Integer(b.top)},
-        {"Left",           Integer(b.left)},
+        {"Height",         Integer(p.height)},
+        {"Width",          Integer(p.width)},
+        {"Top",            Integer(p.top)},
+        {"Left",           Integer(p.left)},
         {"Index",          Integer(kNoControlArray)},
-        {"Name",           Text(b.name)},
+        {"Name",           Text(p.name)},
     });
 }
 }  // namespace
@@ -100,8 +97,8 @@ QByteArray Label1Properties() {
 }
 
 //                                                       name          left top width height tab  caption               default
-QByteArray PushButton1Properties() { return ButtonList({"PushButton1", 160,  55,  80,   20,   1, "また後で",           false}); }
-QByteArray PushButton2Properties() { return ButtonList({"PushButton2",  10,  55, 140,   20,   2, "サイトを見に行く",   true}); }
+QByteArray PushButton1Properties() { return ButtonList({{"PushButton1", 160,  55,  80,   20,   1}, "また後で",         false}); }
+QByteArray PushButton2Properties() { return ButtonList({{"PushButton2",  10,  55, 140,   20,   2}, "サイトを見に行く", true}); }
 // clang-format on
 
 }  // namespace update::updatewin

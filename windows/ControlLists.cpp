@@ -6,25 +6,37 @@ using namespace platform;
 namespace windows {
 
 namespace {
+
 // The design font of every text control of these windows.
 const QByteArray kDesignFont = "Osaka";
+
+// Every list of these windows begins with the control's name and place.
+QByteArray EncodePropertyList(const ControlPlace& p, std::initializer_list<PropertyEntry> rest) {
+    // clang-format off
+    std::vector<PropertyEntry> entries{
+        {"Name",          Text(p.name)},
+        {"Index",         Integer(kNoControlArray)},
+        {"Left",          Integer(p.left)},
+        {"Top",           Integer(p.top)},
+        {"Width",         Integer(p.width)},
+        {"Height",        Integer(p.height)},
+        {"LockLeft",      Boolean(false)},
+        {"LockTop",       Boolean(false)},
+        {"LockRight",     Boolean(false)},
+        {"LockBottom",    Boolean(false)},
+        {"TabPanelIndex", Integer(0)},
+        {"TabIndex",      Integer(p.tabIndex)},
+    };
+    // clang-format on
+    entries.insert(entries.end(), rest);
+    return platform::EncodePropertyList(entries);
+}
+
 }  // namespace
 
 // clang-format off
 QByteArray PushButtonList(const ControlPlace& p, const QByteArray& caption) {
-    return EncodePropertyList({
-        {"Name",           Text(p.name)},
-        {"Index",          Integer(kNoControlArray)},
-        {"Left",           Integer(p.left)},
-        {"Top",            Integer(p.top)},
-        {"Width",          Integer(p.width)},
-        {"Height",         Integer(p.height)},
-        {"LockLeft",       Boolean(false)},
-        {"LockTop",        Boolean(false)},
-        {"LockRight",      Boolean(false)},
-        {"LockBottom",     Boolean(false)},
-        {"TabPanelIndex",  Integer(0)},
-        {"TabIndex",       Integer(p.tabIndex)},
+    return EncodePropertyList(p, {
         {"TabStop",        Boolean(true)},
         {"Caption",        Text(caption)},
         {"Default",        Boolean(false)},
@@ -45,19 +57,7 @@ QByteArray PushButtonList(const ControlPlace& p, const QByteArray& caption) {
 QByteArray LabelList(const LabelDesign& d) {
     const ControlPlace& p = d.place;
     const Color& c = d.textColor;
-    return EncodePropertyList({
-        {"Name",           Text(p.name)},
-        {"Index",          Integer(kNoControlArray)},
-        {"Left",           Integer(p.left)},
-        {"Top",            Integer(p.top)},
-        {"Width",          Integer(p.width)},
-        {"Height",         Integer(p.height)},
-        {"LockLeft",       Boolean(false)},
-        {"LockTop",        Boolean(false)},
-        {"LockRight",      Boolean(false)},
-        {"LockBottom",     Boolean(false)},
-        {"TabPanelIndex",  Integer(0)},
-        {"TabIndex",       Integer(p.tabIndex)},
+    return EncodePropertyList(p, {
         {"Text",           Text(d.text)},
         {"TextAlign",      Integer(d.textAlign)},
         {"TextColor",      Colour(c.red, c.green, c.blue)},
@@ -79,19 +79,7 @@ QByteArray LabelList(const LabelDesign& d) {
 }
 
 QByteArray CanvasList(const ControlPlace& p) {
-    return EncodePropertyList({
-        {"Name",            Text(p.name)},
-        {"Index",           Integer(kNoControlArray)},
-        {"Left",            Integer(p.left)},
-        {"Top",             Integer(p.top)},
-        {"Width",           Integer(p.width)},
-        {"Height",          Integer(p.height)},
-        {"LockLeft",        Boolean(false)},
-        {"LockTop",         Boolean(false)},
-        {"LockRight",       Boolean(false)},
-        {"LockBottom",      Boolean(false)},
-        {"TabPanelIndex",   Integer(0)},
-        {"TabIndex",        Integer(p.tabIndex)},
+    return EncodePropertyList(p, {
         {"TabStop",         Boolean(true)},
         {"Visible",         Boolean(true)},
         {"HelpTag",         Text("")},

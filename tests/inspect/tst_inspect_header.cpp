@@ -34,7 +34,7 @@ QByteArray One(int value) { return QByteArray(1, static_cast<char>(value)); }
 class TestInspectHeader : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void readHeaderFields_data();
     void readHeaderFields();
     void decideRelease_data();

@@ -14,7 +14,7 @@ Q_DECLARE_METATYPE(testsupport::Order)
 class TestInspectPatterns : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void patternBytes_data();
     void patternBytes();
     void markerByRelease_data();

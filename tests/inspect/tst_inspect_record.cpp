@@ -47,7 +47,7 @@ Release ReleaseOf(int code) {
 class TestInspectRecord : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void subVersionOf_data();
     void subVersionOf();
     void editionByteOf_data();

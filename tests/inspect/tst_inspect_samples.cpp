@@ -16,7 +16,7 @@ Q_DECLARE_METATYPE(inspect::Release)
 class TestInspectSamples : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void sample_data();
     void sample();
 };

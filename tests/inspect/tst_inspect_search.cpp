@@ -54,7 +54,7 @@ SearchRun Search(const QString& path, const QByteArray& marker, quint64 searchSt
 class TestInspectSearch : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void findsChunk_data();
     void findsChunk();
     void otherSearchStart();

@@ -9,7 +9,7 @@ using platform::Dictionary;
 
 class FormEncodingTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void escapesText_data();
     void escapesText();
     void encodesProgramForm();

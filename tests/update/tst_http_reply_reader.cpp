@@ -17,7 +17,7 @@ void FeedInPieces(HttpReplyReader& reader, const QByteArray& data, qsizetype pie
 
 class HttpReplyReaderTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void findsHeaderEnd_data();
     void findsHeaderEnd();
     void parsesStatusCode_data();

@@ -5,7 +5,7 @@
 
 class HttpRequestTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void splitsUrl_data();
     void splitsUrl();
     void writesPostRequest();

@@ -59,7 +59,7 @@ QString UrlFor(quint16 port) {
 
 class UpdateQueryTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
 
     void sendsExactRequest();
@@ -81,7 +81,7 @@ class UpdateQueryTest : public QObject {
     void writesVersionText();
     void pointsAtUpdateServer();
 
-  private:
+private:
     update::SocketSetup Setup(const HttpLimits& limits = TestLimits()) const;
     std::unique_ptr<TlsTestServer> StartServer(const TlsTestServer::Script& script,
                                                const QString& certificate = "trusted");

@@ -7,20 +7,16 @@
 #include "TarnwickConfig.h"
 #include "app/Class1.h"
 #include "harness/AppHarness.h"
+#include "harness/ListOrders.h"
 #include "platform/PropertyList.h"
 #include "update/UpdateWin.h"
 #include "update/UpdateWinLists.h"
 
 using namespace platform;
+using harness::EntryNames;
 namespace lists = update::updatewin;
 
 namespace {
-
-QList<QByteArray> EntryNames(const QByteArray& list) {
-    QList<QByteArray> names;
-    for (const auto& e : DecodePropertyList(list)) names << e.name;
-    return names;
-}
 
 int OpenNotices() {
     int count = 0;
@@ -86,14 +82,7 @@ void UpdateWinTest::listsHaveTheirSizeAndOrder_data() {
         "Caption",        "TabStop",   "TabIndex", "TabPanelIndex", "LockBottom", "LockRight",
         "LockTop",        "LockLeft",  "Height",   "Width",         "Top",        "Left",
         "Index",          "Name"};
-    QTest::newRow("window") << lists::WindowProperties() << 300
-                            << QList<QByteArray>{
-                                   "Placement",  "Width",        "Height",         "MinWidth",
-                                   "MinHeight",  "MaxWidth",     "MaxHeight",      "Frame",
-                                   "Composite",  "HasBackColor", "BackColor",      "Title",
-                                   "Visible",    "FullScreen",   "MenuBarVisible", "CloseButton",
-                                   "Resizeable", "LiveResize",   "MaximizeButton", "MinimizeButton",
-                                   "MacProcID"};
+    QTest::newRow("window") << lists::WindowProperties() << 300 << harness::kWindowOrder;
     QTest::newRow("Label1")
         << lists::Label1Properties() << 408
         << QList<QByteArray>{

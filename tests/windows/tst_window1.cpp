@@ -4,47 +4,17 @@
 
 #include "TarnwickConfig.h"
 #include "harness/AppHarness.h"
+#include "harness/ListOrders.h"
 #include "platform/Application.h"
 #include "platform/PropertyList.h"
 #include "windows/Window1.h"
 #include "windows/Window1Lists.h"
 
 using namespace platform;
+using namespace harness;
 namespace lists = windows::window1;
 
 namespace {
-
-QList<QByteArray> EntryNames(const QByteArray& list) {
-    QList<QByteArray> names;
-    for (const auto& e : DecodePropertyList(list)) names << e.name;
-    return names;
-}
-
-const QList<QByteArray> kLabelOrder = {
-    "Name",          "Index",          "Left",      "Top",          "Width",
-    "Height",        "LockLeft",       "LockTop",   "LockRight",    "LockBottom",
-    "TabPanelIndex", "TabIndex",       "Text",      "TextAlign",    "TextColor",
-    "Multiline",     "Enabled",        "Visible",   "Selectable",   "Transparent",
-    "HelpTag",       "AutoDeactivate", "TextFont",  "Bold",         "Italic",
-    "Underline",     "DataSource",     "DataField", "InitialParent"};
-const QList<QByteArray> kButtonOrder = {
-    "Name",      "Index",          "Left",        "Top",        "Width",         "Height",
-    "LockLeft",  "LockTop",        "LockRight",   "LockBottom", "TabPanelIndex", "TabIndex",
-    "TabStop",   "Caption",        "Default",     "Cancel",     "Enabled",       "Visible",
-    "HelpTag",   "AutoDeactivate", "ButtonStyle", "TextFont",   "Bold",          "Italic",
-    "Underline", "InitialParent"};
-const QList<QByteArray> kCanvasOrder = {
-    "Name",           "Index",           "Left",         "Top",         "Width",
-    "Height",         "LockLeft",        "LockTop",      "LockRight",   "LockBottom",
-    "TabPanelIndex",  "TabIndex",        "TabStop",      "Visible",     "HelpTag",
-    "AutoDeactivate", "Enabled",         "UseFocusRing", "AcceptFocus", "AcceptTabs",
-    "DoubleBuffer",   "EraseBackground", "InitialParent"};
-const QList<QByteArray> kWindowOrder = {
-    "Placement",   "Width",      "Height",     "MinWidth",       "MinHeight",
-    "MaxWidth",    "MaxHeight",  "Frame",      "Composite",      "HasBackColor",
-    "BackColor",   "Title",      "Visible",    "FullScreen",     "MenuBarVisible",
-    "CloseButton", "Resizeable", "LiveResize", "MaximizeButton", "MinimizeButton",
-    "MacProcID"};
 
 Window1* NewResultWindow() {
     auto* w = new Window1;
