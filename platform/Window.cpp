@@ -37,8 +37,20 @@ void BringToFrontOfList(Window* w) {
 
 // Frame code of a window that floats above all others.
 constexpr int kFrameGlobalFloating = 7;
-// Placement code that centres the window on the main screen.
+// Placement codes: the system's document placement (each new window a step
+// down and right from the last, below the menu bar window), and centred on
+// the main screen.
+constexpr int kPlacementDefault = 0;
 constexpr int kPlacementMainScreen = 2;
+constexpr int kCascadeStep = 24;
+constexpr int kCascadeSteps = 10;
+const QPoint kCascadeOrigin(40, 80);
+
+QPoint NextCascadePosition(const QRect& available) {
+    static int placed = 0;
+    const int step = kCascadeStep * (placed++ % kCascadeSteps);
+    return available.topLeft() + kCascadeOrigin + QPoint(step, step);
+}
 
 }  // namespace
 
@@ -72,12 +84,16 @@ void Window::Constructor() {
 }
 
 void Window::Show() {
-    const bool first = !isVisible();
-    if (first && placement_ == kPlacementMainScreen) {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!isVisible() && !placed_ && screen != nullptr) {
+        placed_ = true;
+        const QRect available = screen->availableGeometry();
+        if (placement_ == kPlacementMainScreen) {
             QRect frame(QPoint(), sizeHint().expandedTo(size()));
-            frame.moveCenter(screen->availableGeometry().center());
+            frame.moveCenter(available.center());
             move(frame.topLeft());
+        } else if (placement_ == kPlacementDefault) {
+            move(NextCascadePosition(available));
         }
     }
     show();

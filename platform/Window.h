@@ -112,6 +112,7 @@ private:
     bool maximizeButton_ = false;
     bool minimizeButton_ = false;
     bool built_ = false;
+    bool placed_ = false;
 };
 
 // The open windows, frontmost first: WindowAt(0) is the frontmost window;
