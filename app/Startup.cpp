@@ -17,10 +17,9 @@ void InitFileTypes() { FileTypes::Initialize(); }
 void NewAppInstance() {
     // The object lives for the whole run.
     static Class1 app;
-    Class1* created = NotNil(&app);
-    created->Constructor();
-    created->SetMenuBar(Menu::ImplicitInstance());
-    RuntimeRegisterAppObject(created);
+    app.Constructor();
+    app.SetMenuBar(Menu::ImplicitInstance());
+    RuntimeRegisterAppObject(&app);
 }
 
 void ApplicationAddMenuHandlers() {

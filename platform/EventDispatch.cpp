@@ -5,6 +5,7 @@
 #include <deque>
 #include <typeinfo>
 
+#include "ByteString.h"
 #include "Exceptions.h"
 #include "MessageBox.h"
 #include "Quit.h"
@@ -64,7 +65,7 @@ bool HandlerRunning() { return running > 0; }
 void UnhandledException(std::exception_ptr escaped) {
     const QByteArray name = ExceptionName(escaped);
     qWarning("Unhandled exception: %s", name.constData());
-    MsgBox("An exception of class " + name + " was not handled." + EndOfLineText() +
+    MsgBox("An exception of class " + name + " was not handled." + EndOfLine() +
            "The application must shut down.");
     Quit(1);
 }

@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "ByteString.h"
 
 namespace platform {
 
@@ -15,8 +14,6 @@ void MsgBox(const QByteArray& text) {
                     QString::fromUtf8(text), QMessageBox::Ok);
     box.exec();
 }
-
-QByteArray EndOfLineText() { return EndOfLine(); }
 
 void ShowURL(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
 

@@ -9,9 +9,6 @@ namespace platform {
 // Shows `text` (UTF-8) in a modal message box; returns when it is dismissed.
 void MsgBox(const QByteArray& text);
 
-// The platform's line end as a text to append.
-QByteArray EndOfLineText();
-
 // Hands an http: or mailto: address to the system, which opens it with the
 // user's default program. Nothing is reported back.
 void ShowURL(const QString& address);
