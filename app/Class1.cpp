@@ -2,9 +2,9 @@
 #include "Class1.h"
 
 #include "FileTypes.h"
-#include "platform/Exceptions.h"
-#include "platform/MenuItem.h"
-#include "platform/OpenDialog.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/MenuItem.h"
+#include "platform/widgets/OpenDialog.h"
 #include "windows/Window2.h"
 
 using namespace platform;

@@ -5,9 +5,9 @@
 
 #include <QByteArray>
 
-#include "platform/Application.h"
-#include "platform/FolderItem.h"
-#include "platform/MenuItem.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/FolderItem.h"
+#include "platform/widgets/MenuItem.h"
 
 class Class1 : public platform::Application {
 public:

@@ -1,7 +1,7 @@
 // The "indd" document type.
 #include "FileTypes.h"
 
-#include "platform/Exceptions.h"
+#include "platform/core/Exceptions.h"
 
 namespace FileTypes {
 

@@ -1,7 +1,7 @@
 // The document type the program opens.
 #pragma once
 
-#include "platform/FileType.h"
+#include "platform/widgets/FileType.h"
 
 namespace FileTypes {
 

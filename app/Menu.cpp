@@ -2,7 +2,7 @@
 #include "Menu.h"
 
 #include "TarnwickConfig.h"
-#include "platform/Exceptions.h"
+#include "platform/core/Exceptions.h"
 
 using namespace platform;
 

@@ -3,7 +3,7 @@
 // result window.
 #pragma once
 
-#include "platform/MenuItem.h"
+#include "platform/widgets/MenuItem.h"
 
 class Menu : public platform::MenuBar {
     Q_OBJECT

@@ -7,8 +7,9 @@
 #include "Class1.h"
 #include "FileTypes.h"
 #include "Menu.h"
-#include "platform/EventDispatch.h"
-#include "platform/Exceptions.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/EventDispatch.h"
+#include "platform/widgets/Runtime.h"
 
 using namespace platform;
 
@@ -35,7 +36,7 @@ void Startup() {
     ApplicationAddMenuHandlers();
 }
 
-int Main(const QStringList& documents) {
+int Main(const QList<QByteArray>& documents) {
     try {
         RunFrameworkInitialization(&Startup);
         return RuntimeRun(documents);

@@ -2,13 +2,14 @@
 // the menu handlers; then the event loop.
 #pragma once
 
-#include <QStringList>
+#include <QByteArray>
+#include <QList>
 
 void Startup();
 void InitFileTypes();
 void NewAppInstance();
 void ApplicationAddMenuHandlers();
 
-// The whole run; every path in `documents` is opened as a document once the
-// application has started. Returns the exit code.
-int Main(const QStringList& documents);
+// The whole run; every path in `documents` (file-system bytes) is opened as
+// a document once the application has started. Returns the exit code.
+int Main(const QList<QByteArray>& documents);

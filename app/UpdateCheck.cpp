@@ -1,6 +1,6 @@
 // The start-up update check: one query; on a yes, the notice window.
 #include "Class1.h"
-#include "platform/Exceptions.h"
+#include "platform/core/Exceptions.h"
 #include "update/UpdateQuery.h"
 #include "update/UpdateWin.h"
 

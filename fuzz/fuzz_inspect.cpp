@@ -17,7 +17,7 @@
 #include "inspect/Inspection.h"
 #include "inspect/MarkerScan.h"
 #include "inspect/Patterns.h"
-#include "platform/BinaryStream.h"
+#include "platform/core/BinaryStream.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "platform/BinaryStream.h"
-#include "platform/ByteString.h"
+#include "platform/core/BinaryStream.h"
+#include "platform/core/ByteString.h"
 
 namespace inspect {
 

@@ -2,7 +2,7 @@
 // first bytes of a document, and the release they name.
 #pragma once
 
-#include "platform/ByteString.h"
+#include "platform/core/ByteString.h"
 
 namespace inspect {
 

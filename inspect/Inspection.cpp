@@ -2,8 +2,8 @@
 #include "Inspection.h"
 
 #include "Patterns.h"
-#include "platform/BinaryStream.h"
-#include "platform/Exceptions.h"
+#include "platform/core/BinaryStream.h"
+#include "platform/core/Exceptions.h"
 
 namespace inspect {
 

@@ -9,7 +9,7 @@
 #include "ChunkSearch.h"
 #include "Header.h"
 #include "SubVersionRecord.h"
-#include "platform/ByteString.h"
+#include "platform/core/ByteString.h"
 
 namespace inspect {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Header.h"
-#include "platform/ByteString.h"
+#include "platform/core/ByteString.h"
 
 namespace inspect {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Header.h"
-#include "platform/ByteString.h"
+#include "platform/core/ByteString.h"
 
 namespace inspect {
 

@@ -9,7 +9,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth imagemagick
   openssl
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
 )
 
 missing=()

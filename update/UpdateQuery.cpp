@@ -2,8 +2,8 @@
 #include "UpdateQuery.h"
 
 #include "TarnwickConfig.h"
-#include "platform/ByteString.h"
-#include "platform/Dictionary.h"
+#include "platform/core/ByteString.h"
+#include "platform/core/Dictionary.h"
 
 namespace update {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <optional>
 
-#include "platform/HTTPSecureSocket.h"
+#include "platform/widgets/HTTPSecureSocket.h"
 
 namespace update {
 

@@ -3,9 +3,9 @@
 
 #include "TarnwickConfig.h"
 #include "UpdateWinLists.h"
-#include "platform/Exceptions.h"
-#include "platform/MessageBox.h"
-#include "windows/ControlBuild.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/ControlBuild.h"
+#include "platform/widgets/MessageBox.h"
 
 using namespace platform;
 namespace lists = update::updatewin;
@@ -29,16 +29,16 @@ void UpdateWin::CreateControls() { CreateControls0(); }
 
 void UpdateWin::CreateControls0() {
     // No text sizes: the controls keep the desktop's.
-    auto* notice = windows::Build<Label>(*this, "Label1");
+    auto* notice = platform::Build<Label>(*this, "Label1");
     notice->Style().SetTextUnit(0);
     SetProperties(*notice, lists::Label1Properties());
 
-    auto* later = windows::Build<PushButton>(*this, "PushButton1");
+    auto* later = platform::Build<PushButton>(*this, "PushButton1");
     later->Style().SetTextUnit(0);
     SetProperties(*later, lists::PushButton1Properties());
     later->Action = [this](PushButton& b) { PushButton1_Action(b); };
 
-    auto* visit = windows::Build<PushButton>(*this, "PushButton2");
+    auto* visit = platform::Build<PushButton>(*this, "PushButton2");
     visit->Style().SetTextUnit(0);
     SetProperties(*visit, lists::PushButton2Properties());
     visit->Action = [this](PushButton& b) { PushButton2_Action(b); };

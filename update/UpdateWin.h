@@ -3,9 +3,9 @@
 // most one is open.
 #pragma once
 
-#include "platform/Label.h"
-#include "platform/PushButton.h"
-#include "platform/Window.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/PushButton.h"
+#include "platform/widgets/Window.h"
 
 class UpdateWin : public platform::Window {
     Q_OBJECT

@@ -2,9 +2,9 @@
 // order, and its controls are anchored to the left and top edges.
 #include "UpdateWinLists.h"
 
-#include "platform/PropertyList.h"
-#include "windows/ControlLists.h"
-#include "windows/WindowList.h"
+#include "platform/widgets/ControlLists.h"
+#include "platform/widgets/PropertyList.h"
+#include "platform/widgets/WindowList.h"
 
 using namespace platform;
 
@@ -14,14 +14,14 @@ namespace {
 const QByteArray kSystemFont = "System";
 
 struct ButtonDesign {
-    windows::ControlPlace place;
+    platform::ControlPlace place;
     const char* caption;
     bool isDefault;
 };
 
 // clang-format off
 QByteArray ButtonList(const ButtonDesign& b) {
-    const windows::ControlPlace& p = b.place;
+    const platform::ControlPlace& p = b.place;
     return EncodePropertyList({
         {"InitialParent",  Text("")},
         {"Underline",      Boolean(false)},
@@ -54,7 +54,7 @@ QByteArray ButtonList(const ButtonDesign& b) {
 }  // namespace
 
 QByteArray WindowProperties() {
-    return windows::WindowList({.placement = 2, .width = 250, .height = 100,
+    return platform::WindowList({.placement = 2, .width = 250, .height = 100,
                                 .minWidth = 64, .minHeight = 64, .maxWidth = 32000, .maxHeight = 32000,
                                 .frame = 7, .hasBackColor = false, .title = "ヴァージョンアップ情報",
                                 .resizeable = true, .liveResize = true, .maximizeButton = false,

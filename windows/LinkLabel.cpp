@@ -1,13 +1,13 @@
 // Link label behaviour.
 #include "LinkLabel.h"
 
-#include "ControlLists.h"
-#include "platform/MessageBox.h"
+#include "platform/widgets/ControlLists.h"
+#include "platform/widgets/MessageBox.h"
 
 namespace windows::link {
 
-void Enter(platform::Label& label) { label.SetTextColor(kLinkRed); }
-void Exit(platform::Label& label) { label.SetTextColor(kLinkBlue); }
+void Enter(platform::Label& label) { label.SetTextColor(platform::kLinkRed); }
+void Exit(platform::Label& label) { label.SetTextColor(platform::kLinkBlue); }
 bool Down(platform::Label&) { return true; }
 void Up(const QString& address) { platform::ShowURL(address); }
 

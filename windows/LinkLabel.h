@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/Label.h"
+#include "platform/widgets/Label.h"
 
 namespace windows::link {
 

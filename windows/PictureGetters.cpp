@@ -3,9 +3,9 @@
 
 #include <QString>
 
-#include "platform/BundleResources.h"
-#include "platform/Exceptions.h"
-#include "platform/FolderItem.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/BundleResources.h"
+#include "platform/widgets/FolderItem.h"
 
 namespace windows {
 

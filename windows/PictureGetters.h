@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "platform/Picture.h"
+#include "platform/widgets/Picture.h"
 
 namespace windows {
 

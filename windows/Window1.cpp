@@ -1,12 +1,12 @@
 // Result window: build sequence and handlers.
 #include "Window1.h"
 
-#include "ControlBuild.h"
 #include "LinkLabel.h"
 #include "TarnwickConfig.h"
 #include "Window1Lists.h"
-#include "platform/Application.h"
-#include "platform/Exceptions.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/ControlBuild.h"
 
 using namespace platform;
 namespace lists = windows::window1;
@@ -21,8 +21,8 @@ void Window1::Layout() {
 
 void Window1::CreateControls() { CreateControls0(); }
 
-using windows::Build;
-using windows::SizeText;
+using platform::Build;
+using platform::SizeText;
 
 void Window1::CreateControls0() {
     auto* button = Build<PushButton>(*this, "PushButton2");

@@ -3,10 +3,10 @@
 // maker's web site and "閉じる" closes the frontmost window.
 #pragma once
 
-#include "platform/Canvas.h"
-#include "platform/Label.h"
-#include "platform/PushButton.h"
-#include "platform/Window.h"
+#include "platform/widgets/Canvas.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/PushButton.h"
+#include "platform/widgets/Window.h"
 
 class Window1 : public platform::Window {
     Q_OBJECT

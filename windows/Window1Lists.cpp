@@ -1,9 +1,11 @@
 // Result window design values.
 #include "Window1Lists.h"
 
-#include "ControlLists.h"
 #include "TarnwickConfig.h"
-#include "WindowList.h"
+#include "platform/widgets/ControlLists.h"
+#include "platform/widgets/WindowList.h"
+
+using namespace platform;
 
 namespace windows::window1 {
 

@@ -1,18 +1,18 @@
 // About window: build sequence and handlers.
 #include "Window2.h"
 
-#include "ControlBuild.h"
 #include "LinkLabel.h"
 #include "PictureGetters.h"
 #include "TarnwickConfig.h"
 #include "Window2Lists.h"
-#include "platform/Application.h"
-#include "platform/Exceptions.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/ControlBuild.h"
 
 using namespace platform;
 namespace lists = windows::window2;
-using windows::Build;
-using windows::SizeText;
+using platform::Build;
+using platform::SizeText;
 
 namespace {
 const QString kClassName = QStringLiteral("Window2.Window2");

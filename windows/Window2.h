@@ -2,10 +2,10 @@
 // is open; the About command shows it, building it first when needed.
 #pragma once
 
-#include "platform/Canvas.h"
-#include "platform/Label.h"
-#include "platform/PushButton.h"
-#include "platform/Window.h"
+#include "platform/widgets/Canvas.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/PushButton.h"
+#include "platform/widgets/Window.h"
 
 class Window2 : public platform::Window {
     Q_OBJECT

@@ -5,9 +5,9 @@
 #include <QTimer>
 
 #include "harness/AppHarness.h"
-#include "platform/EventDispatch.h"
-#include "platform/Exceptions.h"
-#include "platform/Quit.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/EventDispatch.h"
+#include "platform/widgets/Quit.h"
 
 using namespace platform;
 

@@ -13,11 +13,12 @@
 #include "app/Class1.h"
 #include "app/Menu.h"
 #include "harness/AppHarness.h"
-#include "platform/Application.h"
-#include "platform/MenuBarView.h"
-#include "platform/MenuBarWindow.h"
-#include "platform/Quit.h"
-#include "platform/Window.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/MenuBarView.h"
+#include "platform/widgets/MenuBarWindow.h"
+#include "platform/widgets/Quit.h"
+#include "platform/widgets/Runtime.h"
+#include "platform/widgets/Window.h"
 #include "windows/Window1.h"
 #include "windows/Window2.h"
 
@@ -260,12 +261,13 @@ void IntakeTest::droppedFilesOpenOneWindowEachInOrder() {
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(target, &drop);
-    QCOMPARE(OpenTitles(), (QStringList{"", "first.indd", "second.indd"}));
+    QTRY_COMPARE(OpenTitles(), (QStringList{"", "first.indd", "second.indd"}));
 }
 
 void IntakeTest::runOpensGivenDocumentsInOrder() {
-    const QStringList documents{Document("one.indd", 0x03), Document("two.indd", 0x09),
-                                Document("three.indd", 0x06)};
+    const QList<QByteArray> documents{QFile::encodeName(Document("one.indd", 0x03)),
+                                      QFile::encodeName(Document("two.indd", 0x09)),
+                                      QFile::encodeName(Document("three.indd", 0x06))};
     QStringList seen;
     bool barWindowShown = false;
     SetQuitAction([](int code) { QCoreApplication::exit(code); });

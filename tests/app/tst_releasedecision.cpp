@@ -9,9 +9,9 @@
 
 #include "app/Class1.h"
 #include "harness/AppHarness.h"
-#include "platform/BundleResources.h"
-#include "platform/FolderItem.h"
-#include "platform/Window.h"
+#include "platform/widgets/BundleResources.h"
+#include "platform/widgets/FolderItem.h"
+#include "platform/widgets/Window.h"
 #include "windows/PictureGetters.h"
 #include "windows/Window1.h"
 

@@ -8,10 +8,11 @@
 
 #include "app/Class1.h"
 #include "harness/AppHarness.h"
-#include "platform/EventDispatch.h"
-#include "platform/FolderItem.h"
-#include "platform/Label.h"
-#include "platform/Window.h"
+#include "platform/widgets/DocumentQueue.h"
+#include "platform/widgets/EventDispatch.h"
+#include "platform/widgets/FolderItem.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/Window.h"
 #include "support/CraftedDocument.h"
 #include "windows/PictureGetters.h"
 #include "windows/Window1.h"
@@ -282,7 +283,7 @@ void SubVersionTest::inputDuringASearchWaitsForIt() {
     bool dropArrivedDuringSearch = false;
     QTimer::singleShot(0, [&] {
         dropArrivedDuringSearch = HandlerRunning();
-        PostOpenDocument(small);
+        PostOpenDocuments({QFile::encodeName(small)});
     });
     Dispatch([&] {
         App()->VersionCheck(&bigItem);
@@ -290,7 +291,7 @@ void SubVersionTest::inputDuringASearchWaitsForIt() {
     });
     QVERIFY(dropArrivedDuringSearch);
     QCOMPARE(windowsWhenSearchEnded, 1);
-    QCOMPARE(WindowCount(), 2);
+    QTRY_COMPARE(WindowCount(), 2);
     QCOMPARE(WindowAt(1)->Title(), QStringLiteral("big.indd"));
     QCOMPARE(WindowAt(0)->Title(), QStringLiteral("small.indd"));
     QCOMPARE(dynamic_cast<Window1*>(WindowAt(1))->StaticText5()->Text(), QByteArray("6.0.1.111"));

@@ -15,9 +15,10 @@
 #include "TarnwickConfig.h"
 #include "app/Class1.h"
 #include "app/Startup.h"
-#include "platform/Application.h"
-#include "platform/Quit.h"
-#include "platform/Window.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/Quit.h"
+#include "platform/widgets/Runtime.h"
+#include "platform/widgets/Window.h"
 
 namespace harness {
 

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QList>
 
-#include "platform/PropertyList.h"
+#include "platform/widgets/PropertyList.h"
 
 namespace harness {
 

@@ -6,7 +6,7 @@
 
 #include "inspect/Header.h"
 #include "inspect/Inspection.h"
-#include "platform/Exceptions.h"
+#include "platform/core/Exceptions.h"
 #include "support/CraftedDocument.h"
 
 using inspect::ByteOrder;

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/BinaryStream.h"
+#include "platform/core/BinaryStream.h"
 
 using namespace platform;
 

@@ -1,7 +1,7 @@
 // Byte-string functions: 1-based positions, nothing read outside the text.
 #include <QTest>
 
-#include "platform/ByteString.h"
+#include "platform/core/ByteString.h"
 
 using namespace platform;
 

@@ -1,8 +1,8 @@
 // Property lists: the byte format, reading back, and applying to widgets.
 #include <QTest>
 
-#include "platform/Label.h"
-#include "platform/PropertyList.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/PropertyList.h"
 
 using namespace platform;
 

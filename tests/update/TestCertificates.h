@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 
 class TestCertificates {
-  public:
+public:
     // Makes all of them; false (with the reason in Error()) when openssl
     // failed.
     bool Make();
@@ -25,7 +25,7 @@ class TestCertificates {
     // "selfsigned", "wronghost" (made out to update.test).
     QSslCertificate Server(const QString& kind) const { return Load(kind + ".crt"); }
 
-  private:
+private:
     bool Run(const QStringList& arguments);
     QSslCertificate Load(const QString& name) const;
 

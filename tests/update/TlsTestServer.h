@@ -16,7 +16,7 @@ class QTimer;
 
 class TlsTestServer : public QTcpServer {
     Q_OBJECT
-  public:
+public:
     enum class Mode {
         Reply,          // send the reply once the request is in
         NoHandshake,    // accept TCP and never answer the TLS handshake
@@ -48,14 +48,14 @@ class TlsTestServer : public QTcpServer {
     int Ended() const { return ended_; }
     qint64 BytesSent() const { return bytesSent_; }
 
-  signals:
+signals:
     // Any of the counts above changed.
     void changed();
 
-  protected:
+protected:
     void incomingConnection(qintptr descriptor) override;
 
-  private:
+private:
     void Serve(QSslSocket* socket);
     void StartReply(QSslSocket* socket, QByteArray* outgoing);
     void Pump(QSslSocket* socket, QByteArray* outgoing);

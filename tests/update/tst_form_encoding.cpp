@@ -2,8 +2,8 @@
 // dictionary keeps.
 #include <QTest>
 
-#include "platform/Dictionary.h"
-#include "platform/FormEncoding.h"
+#include "platform/core/Dictionary.h"
+#include "platform/core/FormEncoding.h"
 
 using platform::Dictionary;
 

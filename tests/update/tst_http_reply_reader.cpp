@@ -2,7 +2,7 @@
 // code, the body, and the bounds that keep a hostile reply small.
 #include <QTest>
 
-#include "platform/HttpReplyReader.h"
+#include "platform/core/HttpReplyReader.h"
 
 using platform::HttpReplyReader;
 

@@ -1,7 +1,7 @@
 // The outgoing request: URL splitting and the exact request bytes.
 #include <QTest>
 
-#include "platform/HttpRequest.h"
+#include "platform/core/HttpRequest.h"
 
 class HttpRequestTest : public QObject {
     Q_OBJECT

@@ -10,8 +10,8 @@
 
 #include "TestCertificates.h"
 #include "TlsTestServer.h"
-#include "platform/HTTPSecureSocket.h"
-#include "platform/HttpRequest.h"
+#include "platform/core/HttpRequest.h"
+#include "platform/widgets/HTTPSecureSocket.h"
 #include "update/UpdateQuery.h"
 
 using platform::HttpLimits;

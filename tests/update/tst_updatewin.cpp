@@ -8,7 +8,7 @@
 #include "app/Class1.h"
 #include "harness/AppHarness.h"
 #include "harness/ListOrders.h"
-#include "platform/PropertyList.h"
+#include "platform/widgets/PropertyList.h"
 #include "update/UpdateWin.h"
 #include "update/UpdateWinLists.h"
 

@@ -5,8 +5,8 @@
 #include "TarnwickConfig.h"
 #include "harness/AppHarness.h"
 #include "harness/ListOrders.h"
-#include "platform/Application.h"
-#include "platform/PropertyList.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/PropertyList.h"
 #include "windows/Window1.h"
 #include "windows/Window1Lists.h"
 

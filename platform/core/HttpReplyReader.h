@@ -11,7 +11,7 @@
 namespace platform {
 
 class HttpReplyReader {
-  public:
+public:
     struct Limits {
         // Longest header block accepted; a longer one fails the exchange.
         qsizetype maxHeaderBlock = 16 * 1024;
@@ -65,7 +65,7 @@ class HttpReplyReader {
     // and the body.
     qsizetype BufferedBytes() const { return pending_.size() + headerBlock_.size() + body_.size(); }
 
-  private:
+private:
     void AppendBody(QByteArrayView bytes);
 
     Limits limits_;

@@ -5,9 +5,9 @@
 
 #include <QByteArray>
 
-#include "platform/PropertyList.h"
+#include "platform/widgets/PropertyList.h"
 
-namespace windows {
+namespace platform {
 
 struct ControlPlace {
     const char* name;
@@ -35,4 +35,4 @@ inline constexpr platform::Color kBlack{0x00, 0x00, 0x00};
 inline constexpr platform::Color kLinkBlue{0x00, 0x00, 0xFF};
 inline constexpr platform::Color kLinkRed{0xFF, 0x00, 0x00};
 
-}  // namespace windows
+}  // namespace platform

@@ -10,8 +10,8 @@
 #include <QString>
 #include <memory>
 
-#include "Dictionary.h"
-#include "HttpReplyReader.h"
+#include "platform/core/Dictionary.h"
+#include "platform/core/HttpReplyReader.h"
 
 class QSslSocket;
 
@@ -32,7 +32,7 @@ struct HttpLimits {
 };
 
 class HTTPSecureSocket {
-  public:
+public:
     static constexpr quint16 kDefaultPort = 443;
 
     // ErrorCode() values. Any other code above 0 is 1 + the socket's
@@ -74,7 +74,7 @@ class HTTPSecureSocket {
     // enforced on top of whatever is given.
     void SetSslConfiguration(const QSslConfiguration& configuration) { ssl_ = configuration; }
 
-  private:
+private:
     Dictionary headers_;
     QByteArray body_;
     HttpLimits limits_;

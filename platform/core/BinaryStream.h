@@ -3,6 +3,7 @@
 // what another one did to the same file.
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <memory>
 
@@ -15,8 +16,12 @@ public:
     // Opens `path` for reading. Gives nil (nullptr) for anything that is not
     // a regular file once links are followed (folders, FIFOs, devices,
     // sockets, dangling links, link loops) and for files that cannot be
-    // read. Never blocks.
-    static std::unique_ptr<BinaryStream> OpenForReading(const QString& path);
+    // read. Never blocks. The path is the file system's own bytes, which
+    // need not be UTF-8.
+    static std::unique_ptr<BinaryStream> OpenForReading(const QByteArray& nativePath);
+    static std::unique_ptr<BinaryStream> OpenForReading(const QString& path) {
+        return OpenForReading(QFile::encodeName(path));
+    }
 
     ~BinaryStream();
     BinaryStream(const BinaryStream&) = delete;

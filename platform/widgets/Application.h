@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <map>
 
@@ -52,17 +51,5 @@ private:
 // The one application object. Registering does not pass ownership.
 void RuntimeRegisterAppObject(Application* app);
 Application* GetAppObject();
-
-// Initialises the framework (fonts, names) and calls `startup` once.
-void RunFrameworkInitialization(void (*startup)());
-
-// Runs the event loop: shows the application's menu bar, raises Open, then
-// one OpenDocument per path of `documents` in order; returns the exit code
-// once the application quits. Windows still open are closed on the way out.
-int RuntimeRun(const QStringList& documents);
-
-// Hands a document to the application as an open-document event, after any
-// handler that is running.
-void PostOpenDocument(const QString& path);
 
 }  // namespace platform

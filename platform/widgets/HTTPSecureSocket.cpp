@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "FormEncoding.h"
-#include "HttpRequest.h"
+#include "platform/core/FormEncoding.h"
+#include "platform/core/HttpRequest.h"
 
 namespace platform {
 

@@ -1,7 +1,7 @@
 // RuntimeCheckCast, kept apart so RectControl.h stays a plain declaration.
 #pragma once
 
-#include "Exceptions.h"
+#include "platform/core/Exceptions.h"
 
 namespace platform {
 

@@ -10,7 +10,7 @@
 namespace platform {
 
 class Dictionary {
-  public:
+public:
     // Stores `value` under `key`. A key already present keeps its place and
     // takes the new value; a new key goes to the end.
     void SetValue(const QByteArray& key, const QByteArray& value) {
@@ -38,7 +38,7 @@ class Dictionary {
     const QByteArray& Key(qsizetype index) const { return entries_[index].first; }
     const QByteArray& ValueAt(qsizetype index) const { return entries_[index].second; }
 
-  private:
+private:
     qsizetype IndexOf(const QByteArray& key) const {
         for (qsizetype i = 0; i < entries_.size(); ++i) {
             if (entries_[i].first == key) return i;

@@ -1,7 +1,6 @@
 // FolderItem over plain paths.
 #include "FolderItem.h"
 
-#include <QFileInfo>
 #include <QImage>
 
 #include "Picture.h"
@@ -13,12 +12,12 @@ namespace {
 constexpr qsizetype kMaxPictureFileSize = qsizetype{16} * 1024 * 1024;
 }  // namespace
 
-FolderItem::FolderItem(QString path) : path_(std::move(path)) {}
+FolderItem::FolderItem(QByteArray nativePath) : path_(std::move(nativePath)) {}
 
 QString FolderItem::Name() const {
-    QString trimmed = path_;
-    while (trimmed.size() > 1 && trimmed.endsWith(QLatin1Char('/'))) trimmed.chop(1);
-    return QFileInfo(trimmed).fileName();
+    QByteArray trimmed = path_;
+    while (trimmed.size() > 1 && trimmed.endsWith('/')) trimmed.chop(1);
+    return QString::fromUtf8(trimmed.mid(trimmed.lastIndexOf('/') + 1));
 }
 
 std::unique_ptr<FolderItem> FolderItem::Child(const QString& name) const {
@@ -26,9 +25,9 @@ std::unique_ptr<FolderItem> FolderItem::Child(const QString& name) const {
         name.contains(QLatin1Char('/'))) {
         return nullptr;
     }
-    QString base = path_;
-    if (!base.endsWith(QLatin1Char('/'))) base += QLatin1Char('/');
-    return std::make_unique<FolderItem>(base + name);
+    QByteArray base = path_;
+    if (!base.endsWith('/')) base += '/';
+    return std::make_unique<FolderItem>(base + QFile::encodeName(name));
 }
 
 std::unique_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(bool writable) const {

@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QUrl>
 
-
 namespace platform {
 
 void MsgBox(const QByteArray& text) {

@@ -2,10 +2,12 @@
 // item need not exist.
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <memory>
 
-#include "BinaryStream.h"
+#include "platform/core/BinaryStream.h"
 
 namespace platform {
 
@@ -13,14 +15,18 @@ class Picture;
 
 class FolderItem {
 public:
-    explicit FolderItem(QString path);
+    // `nativePath` is the path as the file system holds it: bytes, which
+    // need not be UTF-8 (names from older Japanese systems are Shift_JIS).
+    explicit FolderItem(QByteArray nativePath);
+    explicit FolderItem(const QString& path) : FolderItem(QFile::encodeName(path)) {}
     virtual ~FolderItem() = default;
     FolderItem(const FolderItem&) = default;
     FolderItem& operator=(const FolderItem&) = default;
 
-    const QString& Path() const { return path_; }
+    const QByteArray& Path() const { return path_; }
 
-    // The item's own name, the last part of its path.
+    // The item's own name, the last part of its path, for display: a byte
+    // that is not text shows as a replacement mark.
     QString Name() const;
 
     // The item called `name` inside this folder; nil when no such name can
@@ -38,7 +44,7 @@ public:
     std::shared_ptr<Picture> OpenAsPicture() const;
 
 private:
-    QString path_;
+    QByteArray path_;
 };
 
 }  // namespace platform

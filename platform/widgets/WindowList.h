@@ -4,9 +4,9 @@
 
 #include <QByteArray>
 
-#include "platform/PropertyList.h"
+#include "platform/widgets/PropertyList.h"
 
-namespace windows {
+namespace platform {
 
 struct WindowDesign {
     qint32 placement;
@@ -27,4 +27,4 @@ struct WindowDesign {
 
 QByteArray WindowList(const WindowDesign& design);
 
-}  // namespace windows
+}  // namespace platform

@@ -3,10 +3,10 @@
 // control.
 #pragma once
 
-#include "platform/Exceptions.h"
-#include "platform/Window.h"
+#include "platform/core/Exceptions.h"
+#include "platform/widgets/Window.h"
 
-namespace windows {
+namespace platform {
 
 template <typename C>
 C* Build(platform::Window& window, const char* name) {
@@ -21,4 +21,4 @@ void SizeText(C* control, double size) {
     control->Style().SetTextUnit(0);
 }
 
-}  // namespace windows
+}  // namespace platform

@@ -1,9 +1,7 @@
 // Entry order of window lists, one row per entry.
 #include "WindowList.h"
 
-using namespace platform;
-
-namespace windows {
+namespace platform {
 
 // clang-format off
 QByteArray WindowList(const WindowDesign& d) {
@@ -33,4 +31,4 @@ QByteArray WindowList(const WindowDesign& d) {
 }
 // clang-format on
 
-}  // namespace windows
+}  // namespace platform

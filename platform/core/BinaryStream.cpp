@@ -23,8 +23,7 @@ bool IsReadableRegularFile(const struct stat& info) { return S_ISREG(info.st_mod
 
 }  // namespace
 
-std::unique_ptr<BinaryStream> BinaryStream::OpenForReading(const QString& path) {
-    const QByteArray native = path.toLocal8Bit();
+std::unique_ptr<BinaryStream> BinaryStream::OpenForReading(const QByteArray& native) {
     if (native.isEmpty()) return nullptr;
     struct stat before {};
     if (::stat(native.constData(), &before) != 0 || !IsReadableRegularFile(before)) return nullptr;

@@ -5,7 +5,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 
-#include "Application.h"
+#include "DocumentQueue.h"
 
 namespace platform {
 
@@ -25,8 +25,13 @@ void AcceptDocumentDrag(QDragEnterEvent* event) {
 void OpenDroppedDocuments(QDropEvent* event) {
     if (!HoldsLocalFiles(event->mimeData())) return;
     event->acceptProposedAction();
+    // The URL's percent-encoded path holds the file name's own bytes;
+    // toLocalFile() would replace any that are not UTF-8.
+    QList<QByteArray> paths;
     for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) PostOpenDocument(url.toLocalFile());
+        if (url.isLocalFile())
+            paths << QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    PostOpenDocuments(paths);
 }
 
 }  // namespace platform

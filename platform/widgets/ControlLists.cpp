@@ -1,9 +1,7 @@
 // Entry orders of the control lists, one row per entry.
 #include "ControlLists.h"
 
-using namespace platform;
-
-namespace windows {
+namespace platform {
 
 namespace {
 
@@ -95,4 +93,4 @@ QByteArray CanvasList(const ControlPlace& p) {
 }
 // clang-format on
 
-}  // namespace windows
+}  // namespace platform

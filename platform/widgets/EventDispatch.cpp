@@ -5,10 +5,10 @@
 #include <deque>
 #include <typeinfo>
 
-#include "ByteString.h"
-#include "Exceptions.h"
 #include "MessageBox.h"
 #include "Quit.h"
+#include "platform/core/ByteString.h"
+#include "platform/core/Exceptions.h"
 
 namespace platform {
 

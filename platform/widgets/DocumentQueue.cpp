@@ -1,0 +1,62 @@
+// One document per event-loop turn. A handler that is still running (a
+// message box, the open dialog, a long search yielding to the loop) holds
+// the queue: the next document waits for it rather than piling up behind it.
+#include "DocumentQueue.h"
+
+#include <QTimer>
+#include <deque>
+
+#include "Application.h"
+#include "EventDispatch.h"
+#include "FolderItem.h"
+#include "Quit.h"
+
+namespace platform {
+
+namespace {
+
+// How long the queue waits before looking again while a handler runs.
+constexpr int kBusyRetryMs = 10;
+
+std::deque<QByteArray> pending;
+bool scheduled = false;
+
+void Schedule(int delayMs);
+
+void DeliverNext() {
+    scheduled = false;
+    if (QuitRequested()) {
+        pending.clear();
+        return;
+    }
+    if (pending.empty()) return;
+    if (HandlerRunning()) {
+        Schedule(kBusyRetryMs);
+        return;
+    }
+    const QByteArray path = pending.front();
+    pending.pop_front();
+    Dispatch([path] {
+        FolderItem item(path);
+        if (Application* app = GetAppObject()) app->Event_OpenDocument(&item);
+    });
+    Schedule(0);
+}
+
+void Schedule(int delayMs) {
+    if (scheduled || pending.empty()) return;
+    scheduled = true;
+    QTimer::singleShot(delayMs, &DeliverNext);
+}
+
+}  // namespace
+
+void PostOpenDocuments(const QList<QByteArray>& nativePaths) {
+    if (QuitRequested()) return;
+    pending.insert(pending.end(), nativePaths.begin(), nativePaths.end());
+    Schedule(0);
+}
+
+int PendingDocumentCount() { return static_cast<int>(pending.size()); }
+
+}  // namespace platform
