@@ -18,7 +18,7 @@ struct BadgeRow {
     int textHeight;  // of the lettering's ink, in pixels
 };
 
-// One distinct colour per release; grey with a question mark when the
+// One distinct color per release; grey with a question mark when the
 // release is not known, its lone mark drawn larger.
 // clang-format off
 constexpr BadgeRow kBadges[] = {

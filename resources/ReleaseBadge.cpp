@@ -10,7 +10,7 @@ namespace pictures {
 
 namespace {
 
-// Pure white is the program's transparent key; this is the brightest colour
+// Pure white is the program's transparent key; this is the brightest color
 // that stays visible.
 const QColor kKeepWhite(0xFE, 0xFE, 0xFE);
 

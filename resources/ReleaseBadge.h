@@ -1,5 +1,5 @@
 // The badge of one InDesign release (or of an unknown one) shown in the
-// result window: a rounded square in the release's colour with its name.
+// result window: a rounded square in the release's color with its name.
 #pragma once
 
 #include <QColor>

@@ -77,7 +77,7 @@ QByteArray Label1Properties() {
         {"Visible",        Boolean(true)},
         {"Enabled",        Boolean(true)},
         {"Multiline",      Boolean(false)},
-        {"TextColor",      Colour(0x00, 0x00, 0x00)},
+        {"TextColor",      ColorValue(0x00, 0x00, 0x00)},
         {"TextAlign",      Integer(0)},
         {"Text",           Text("新しいバージョンが公開されています。")},
         {"TabIndex",       Integer(0)},

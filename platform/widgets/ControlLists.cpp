@@ -58,7 +58,7 @@ QByteArray LabelList(const LabelDesign& d) {
     return EncodePropertyList(p, {
         {"Text",           Text(d.text)},
         {"TextAlign",      Integer(d.textAlign)},
-        {"TextColor",      Colour(c.red, c.green, c.blue)},
+        {"TextColor",      ColorValue(c.red, c.green, c.blue)},
         {"Multiline",      Boolean(false)},
         {"Enabled",        Boolean(true)},
         {"Visible",        Boolean(true)},

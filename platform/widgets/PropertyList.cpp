@@ -24,7 +24,7 @@ const QHash<QByteArray, PropertyType>& TypeTable() {
                               "AcceptTabs", "DoubleBuffer", "EraseBackground"})
             t.insert(n, PropertyType::Boolean);
         for (const char* n : {"BackColor", "TextColor"})
-            t.insert(n, PropertyType::Colour);
+            t.insert(n, PropertyType::Color);
         for (const char* n : {"Title", "Name", "Caption", "HelpTag", "TextFont", "Text",
                               "DataSource", "DataField", "InitialParent"})
             t.insert(n, PropertyType::Text);
@@ -107,7 +107,7 @@ std::vector<PropertyEntry> DecodePropertyList(const QByteArray& list) {
                 entries.push_back({name, list[at] != 0});
                 at += 1;
                 break;
-            case PropertyType::Colour:
+            case PropertyType::Color:
                 if (left < 3) return entries;
                 entries.push_back(
                     {name, Color{static_cast<quint8>(list[at]), static_cast<quint8>(list[at + 1]),

@@ -4,7 +4,7 @@
 // type, which the reader knows from the name:
 //   integer  4 bytes, signed, big-endian
 //   Boolean  1 byte, 0x00 or 0x01
-//   colour   3 bytes, red, green, blue
+//   color   3 bytes, red, green, blue
 //   text     4-byte big-endian byte count, then that many UTF-8 bytes
 #pragma once
 
@@ -24,7 +24,7 @@ struct Color {
 
 using PropertyValue = std::variant<qint32, bool, Color, QByteArray>;
 
-enum class PropertyType { Integer, Boolean, Colour, Text, Unknown };
+enum class PropertyType { Integer, Boolean, Color, Text, Unknown };
 
 // The type of a property, by its name; Unknown for names no list uses.
 PropertyType TypeOfProperty(const QByteArray& name);
@@ -32,7 +32,7 @@ PropertyType TypeOfProperty(const QByteArray& name);
 // Value makers for readable list tables.
 inline PropertyValue Integer(qint32 value) { return value; }
 inline PropertyValue Boolean(bool value) { return value; }
-inline PropertyValue Colour(quint8 red, quint8 green, quint8 blue) {
+inline PropertyValue ColorValue(quint8 red, quint8 green, quint8 blue) {
     return Color{red, green, blue};
 }
 inline PropertyValue Text(const char* utf8) { return QByteArray(utf8); }

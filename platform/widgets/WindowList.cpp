@@ -16,7 +16,7 @@ QByteArray WindowList(const WindowDesign& d) {
         {"Frame",          Integer(d.frame)},
         {"Composite",      Boolean(false)},
         {"HasBackColor",   Boolean(d.hasBackColor)},
-        {"BackColor",      Colour(0xFF, 0xFF, 0xFF)},
+        {"BackColor",      ColorValue(0xFF, 0xFF, 0xFF)},
         {"Title",          Text(d.title)},
         {"Visible",        Boolean(true)},
         {"FullScreen",     Boolean(false)},

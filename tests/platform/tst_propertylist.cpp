@@ -24,7 +24,7 @@ void PropertyListTest::encodesEachTypeAsDocumented_data() {
                                << QByteArray("576964746820 00000118");
     QTest::newRow("Visible True") << EncodePropertyList({{"Visible", Boolean(true)}})
                                   << QByteArray("56697369626c6520 01");
-    QTest::newRow("TextColor blue") << EncodePropertyList({{"TextColor", Colour(0, 0, 0xFF)}})
+    QTest::newRow("TextColor blue") << EncodePropertyList({{"TextColor", ColorValue(0, 0, 0xFF)}})
                                     << QByteArray("54657874436f6c6f7220 0000ff");
     QTest::newRow("empty Title") << EncodePropertyList({{"Title", Text("")}})
                                  << QByteArray("5469746c6520 00000000");
@@ -45,7 +45,7 @@ void PropertyListTest::decodesWhatItEncodes() {
     const QByteArray list = EncodePropertyList({{"Name", Text("StaticText1")},
                                                 {"Left", Integer(-20)},
                                                 {"Bold", Boolean(true)},
-                                                {"TextColor", Colour(1, 2, 3)},
+                                                {"TextColor", ColorValue(1, 2, 3)},
                                                 {"Text", Text("サブバージョン不明")}});
     const auto entries = DecodePropertyList(list);
     QCOMPARE(entries.size(), size_t(5));
@@ -86,7 +86,7 @@ void PropertyListTest::appliesInListOrder() {
                                              {"Height", Integer(40)},
                                              {"Text", Text("first")},
                                              {"Text", Text("second")},
-                                             {"TextColor", Colour(0, 0, 0xFF)},
+                                             {"TextColor", ColorValue(0, 0, 0xFF)},
                                              {"Enabled", Boolean(false)}}));
     QCOMPARE(label.geometry(), QRect(10, 20, 30, 40));
     QCOMPARE(label.Text(), QByteArray("second"));

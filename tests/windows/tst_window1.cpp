@@ -184,7 +184,7 @@ void Window1Test::linkTurnsRedOverItAndOpensTheSiteOnRelease() {
     // Released far outside the label: the address still opens.
     QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-100, 300));
     QCOMPARE(urls.Opened(), QStringList{QString::fromUtf8(config::kSiteAddress)});
-    // A click changes no colour.
+    // A click changes no color.
     QCOMPARE(link->palette().color(QPalette::WindowText), red);
 }
 

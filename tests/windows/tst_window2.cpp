@@ -47,8 +47,8 @@ private slots:
     void controlsHoldTheirDesign();
     void showsTheLongVersionNotTheDesignText();
     void oneWindowAtATimeAndANewOneAfterClosing();
-    void linksChangeColourAndOpenTheirAddress_data();
-    void linksChangeColourAndOpenTheirAddress();
+    void linksChangeColorAndOpenTheirAddress_data();
+    void linksChangeColorAndOpenTheirAddress();
     void closeButtonClosesTheAboutWindowEvenBehindAResultWindow();
     void missingLogoLeavesAnEmptyCanvas();
     void isNotModal();
@@ -189,7 +189,7 @@ void Window2Test::oneWindowAtATimeAndANewOneAfterClosing() {
     QCOMPARE(second->StaticText5()->Text(), QByteArray("Ver. 1.2.0"));
 }
 
-void Window2Test::linksChangeColourAndOpenTheirAddress_data() {
+void Window2Test::linksChangeColorAndOpenTheirAddress_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("address");
     QTest::newRow("web link") << "StaticText1"
@@ -198,7 +198,7 @@ void Window2Test::linksChangeColourAndOpenTheirAddress_data() {
                                << "mailto:support@tarnwick.example";
 }
 
-void Window2Test::linksChangeColourAndOpenTheirAddress() {
+void Window2Test::linksChangeColorAndOpenTheirAddress() {
     QFETCH(QString, name);
     QFETCH(QString, address);
     harness::UrlCapture urls;
