@@ -1,0 +1,111 @@
+// The hand-over of documents from a second launch to the running program.
+#include "SingleInstance.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+#include "DocumentQueue.h"
+#include "MenuBarWindow.h"
+#include "platform/core/DocumentListMessage.h"
+
+namespace platform {
+
+namespace {
+
+// The running program's answer once it has queued a list.
+constexpr char kTaken = '\x06';
+
+int Remaining(const QDeadlineTimer& deadline) {
+    return static_cast<int>(std::max<qint64>(0, deadline.remainingTime()));
+}
+
+void BringMenuBarWindowToFront() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<MenuBarWindow*>(widget)) {
+            window->showNormal();
+            window->raise();
+            window->activateWindow();
+        }
+    }
+}
+
+}  // namespace
+
+QString InstanceSocketPath(const QString& name) {
+    if (QDir::isAbsolutePath(name)) return name;
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? name : QDir(runtime).filePath(name);
+}
+
+bool HandOverDocuments(const QString& socketPath, const QList<QByteArray>& nativePaths) {
+    const QDeadlineTimer deadline(kInstanceAnswerMs);
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(Remaining(deadline))) return false;
+    socket.write(EncodeDocumentList(nativePaths));
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(Remaining(deadline))) return false;
+    }
+    while (socket.bytesAvailable() < 1) {
+        if (!socket.waitForReadyRead(Remaining(deadline))) return false;
+    }
+    return socket.read(1) == QByteArray(1, kTaken);
+}
+
+InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&server_, &QLocalServer::newConnection, this, &InstanceServer::Accept);
+}
+
+bool InstanceServer::Listen(const QString& socketPath) {
+    if (server_.listen(socketPath)) return true;
+    if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
+    QLocalSocket probe;
+    probe.connectToServer(socketPath);
+    if (probe.waitForConnected(kInstanceAnswerMs)) return false;
+    // Nobody accepts on it: the socket of a program that ended without
+    // removing it.
+    QLocalServer::removeServer(socketPath);
+    return server_.listen(socketPath);
+}
+
+void InstanceServer::Accept() {
+    while (QLocalSocket* client = server_.nextPendingConnection()) {
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        // A writer that stalls is dropped rather than held open.
+        QTimer::singleShot(2 * kInstanceAnswerMs, client, [client] { client->abort(); });
+        auto received = std::make_shared<QByteArray>();
+        connect(client, &QLocalSocket::readyRead, this,
+                [this, client, received] { Receive(client, *received); });
+    }
+}
+
+void InstanceServer::Receive(QLocalSocket* client, QByteArray& received) {
+    // Never more than one byte past the largest well-formed message.
+    received.append(client->read(kMaxDocumentListBytes + 1 - received.size()));
+    const DocumentListReading reading = ReadDocumentList(received);
+    switch (reading.state) {
+        case DocumentListReading::State::Incomplete:
+            return;
+        case DocumentListReading::State::Malformed:
+            client->abort();
+            return;
+        case DocumentListReading::State::Complete:
+            client->write(QByteArray(1, kTaken));
+            client->disconnectFromServer();
+            if (reading.nativePaths.isEmpty()) {
+                BringMenuBarWindowToFront();
+            } else {
+                PostOpenDocuments(reading.nativePaths);
+            }
+            return;
+    }
+}
+
+}  // namespace platform
