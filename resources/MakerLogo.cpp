@@ -15,8 +15,9 @@ const QColor kShallowWater(0x5B, 0x9B, 0xC9);
 const QColor kMountain(0xEE, 0xF2, 0xF5);
 const QColor kWordmark(0x1E, 0x3A, 0x5F);
 
-// The emblem: a disc of water with a peak rising behind two wave lines.
-void DrawEmblem(QPainter& painter, const QRectF& disc) {
+}  // namespace
+
+void DrawMakerEmblem(QPainter& painter, const QRectF& disc) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(kDeepWater);
     painter.drawEllipse(disc);
@@ -43,20 +44,19 @@ void DrawEmblem(QPainter& painter, const QRectF& disc) {
     painter.setBrush(kShallowWater);
     painter.drawRect(QRectF(x, y + h * 0.62, w, h * 0.38));
 
-    painter.setPen(QPen(kMountain, 2.2, Qt::SolidLine, Qt::RoundCap));
+    // Line and swell grow with the disc, so small icons keep their waves.
+    painter.setPen(QPen(kMountain, w * 0.0415, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     for (const qreal level : {0.74, 0.86}) {
         QPainterPath wave;
         const qreal wy = y + h * level;
         wave.moveTo(x + w * 0.18, wy);
-        wave.quadTo(x + w * 0.34, wy - 4, x + w * 0.50, wy);
-        wave.quadTo(x + w * 0.66, wy + 4, x + w * 0.82, wy);
+        wave.quadTo(x + w * 0.34, wy - h * 0.075, x + w * 0.50, wy);
+        wave.quadTo(x + w * 0.66, wy + h * 0.075, x + w * 0.82, wy);
         painter.drawPath(wave);
     }
     painter.restore();
 }
-
-}  // namespace
 
 QImage DrawMakerLogo(const QString& productName, const QString& family) {
     QImage image(kLogoWidth, kLogoHeight, QImage::Format_RGB32);
@@ -64,7 +64,7 @@ QImage DrawMakerLogo(const QString& productName, const QString& family) {
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    DrawEmblem(painter, QRectF(6, 6, kLogoHeight - 12, kLogoHeight - 12));
+    DrawMakerEmblem(painter, QRectF(6, 6, kLogoHeight - 12, kLogoHeight - 12));
 
     const QRectF wordBox(kLogoHeight, 12, kLogoWidth - kLogoHeight - 6, 32);
     painter.setPen(Qt::NoPen);

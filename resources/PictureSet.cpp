@@ -4,6 +4,7 @@
 #include <QColor>
 
 #include "MakerLogo.h"
+#include "PictureNames.h"
 #include "ReleaseBadge.h"
 #include "TarnwickConfig.h"
 
@@ -22,13 +23,13 @@ struct BadgeRow {
 // release is not known, its lone mark drawn larger.
 // clang-format off
 constexpr BadgeRow kBadges[] = {
-    {"cs.pct",   "CS",    0x2F6DB5, 20},
-    {"cs2.pct",  "CS2",   0x2E8B57, 20},
-    {"cs3.pct",  "CS3",   0xC8611A, 20},
-    {"cs4.pct",  "CS4",   0x6B4BA1, 20},
-    {"cs5.pct",  "CS5",   0xB5352A, 20},
-    {"cs55.pct", "CS5.5", 0x157A80, 20},
-    {"ind.pct",  "?",     0x8C8C8C, 30},
+    {kCsFile,   "CS",    0x2F6DB5, 20},
+    {kCs2File,  "CS2",   0x2E8B57, 20},
+    {kCs3File,  "CS3",   0xC8611A, 20},
+    {kCs4File,  "CS4",   0x6B4BA1, 20},
+    {kCs5File,  "CS5",   0xB5352A, 20},
+    {kCs55File, "CS5.5", 0x157A80, 20},
+    {kIndFile,  "?",     0x8C8C8C, 30},
 };
 // clang-format on
 
@@ -41,7 +42,7 @@ std::vector<NamedPicture> DrawPictureSet(const QString& family) {
                        DrawReleaseBadge(QString::fromLatin1(row.label), QColor(row.fill),
                                         row.textHeight, family)});
     }
-    set.push_back({QStringLiteral("pelnor.pct"),
+    set.push_back({QString::fromLatin1(kPelnorFile),
                    DrawMakerLogo(QString::fromUtf8(config::kProductName), family)});
     return set;
 }

@@ -1,11 +1,14 @@
 // Build-time tool: draws the program's pictures and writes them, as PNG data
-// under the file names the program loads, into the folder given as argument.
-// Exits non-zero, saying why, when a picture cannot be drawn or written.
+// under the file names the program loads, into the first folder given; and
+// draws the program's icon into the second, laid out as an icon theme
+// (<size>x<size>/apps/<name>.png). Exits non-zero, saying why, when a
+// picture cannot be drawn or written.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <cstdio>
 
+#include "AppIcon.h"
 #include "PictureSet.h"
 #include "PictureText.h"
 
@@ -13,8 +16,8 @@ int main(int argc, char* argv[]) {
     // Text drawing needs a QGuiApplication (for its font database).
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: make_pictures OUTPUT_FOLDER\n");
+    if (args.size() != 4) {
+        std::fprintf(stderr, "usage: make_pictures PICTURE_FOLDER ICON_THEME_FOLDER ICON_NAME\n");
         return 2;
     }
     const QString family = pictures::PictureFontFamily();
@@ -32,6 +35,16 @@ int main(int argc, char* argv[]) {
         // The files end in .pct, so the format is named rather than guessed.
         QImageWriter writer(path, "png");
         if (!writer.write(picture.image)) {
+            std::fprintf(stderr, "make_pictures: cannot write %s: %s\n", qPrintable(path),
+                         qPrintable(writer.errorString()));
+            return 1;
+        }
+    }
+    for (const int size : pictures::kIconSizes) {
+        const QDir apps(QStringLiteral("%1/%2x%2/apps").arg(args.at(2)).arg(size));
+        const QString path = apps.filePath(args.at(3) + QStringLiteral(".png"));
+        QImageWriter writer(path, "png");
+        if (!apps.mkpath(QStringLiteral(".")) || !writer.write(pictures::DrawAppIcon(size))) {
             std::fprintf(stderr, "make_pictures: cannot write %s: %s\n", qPrintable(path),
                          qPrintable(writer.errorString()));
             return 1;

@@ -6,6 +6,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/widgets/BundleResources.h"
 #include "platform/widgets/FolderItem.h"
+#include "resources/PictureNames.h"
 
 namespace windows {
 
@@ -37,14 +38,14 @@ private:
 };
 
 // clang-format off
-PictureGetter csPicture    {"cs.pct",     true};
-PictureGetter cs2Picture   {"cs2.pct",    true};
-PictureGetter cs3Picture   {"cs3.pct",    true};
-PictureGetter cs4Picture   {"cs4.pct",    true};
-PictureGetter cs5Picture   {"cs5.pct",    true};
-PictureGetter cs55Picture  {"cs55.pct",   true};
-PictureGetter indPicture   {"ind.pct",    true};
-PictureGetter pelnorPicture{"pelnor.pct", false};
+PictureGetter csPicture    {pictures::kCsFile,     true};
+PictureGetter cs2Picture   {pictures::kCs2File,    true};
+PictureGetter cs3Picture   {pictures::kCs3File,    true};
+PictureGetter cs4Picture   {pictures::kCs4File,    true};
+PictureGetter cs5Picture   {pictures::kCs5File,    true};
+PictureGetter cs55Picture  {pictures::kCs55File,   true};
+PictureGetter indPicture   {pictures::kIndFile,    true};
+PictureGetter pelnorPicture{pictures::kPelnorFile, false};
 // clang-format on
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The application's resources folder: "Resources" in the parent of the
-// folder that holds the executable.
+// The application's resources folder, found from the folder that holds the
+// executable: share/tarnwick beside it once installed, "Resources" beside it
+// in the build tree.
 #pragma once
 
 #include <QString>
@@ -9,7 +10,7 @@ namespace platform {
 
 class FolderItem;
 
-// Nil when the folder does not exist.
+// The first of those folders that exists; nil when neither does.
 std::unique_ptr<FolderItem> GetApplicationBundleResources();
 
 // Points the lookup at another folder (tests); an empty path restores it.

@@ -1,0 +1,16 @@
+// The program's icon for the desktop: the logo's emblem alone, drawn at the
+// sizes the icon theme looks for.
+#pragma once
+
+#include <QImage>
+
+namespace pictures {
+
+// The pixel sizes of the icon, each installed as
+// share/icons/hicolor/<size>x<size>/apps/tarnwick.png.
+inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+// A `size` square icon; outside the emblem it is fully transparent.
+QImage DrawAppIcon(int size);
+
+}  // namespace pictures
