@@ -8,7 +8,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "DocumentQueue.h"
 #include "MenuBarWindow.h"
@@ -35,6 +37,19 @@ void BringMenuBarWindowToFront() {
     }
 }
 
+// The running program has a working folder of its own: a relative name is
+// made absolute here, as bytes (the folder's name need not be UTF-8 either).
+QList<QByteArray> Absolute(const QList<QByteArray>& nativePaths) {
+    std::error_code error;
+    const std::string here = std::filesystem::current_path(error).native();
+    QList<QByteArray> absolute;
+    for (const QByteArray& path : nativePaths) {
+        absolute << (path.startsWith('/') || error ? path
+                                                   : QByteArray::fromStdString(here) + '/' + path);
+    }
+    return absolute;
+}
+
 }  // namespace
 
 QString InstanceSocketPath(const QString& name) {
@@ -48,7 +63,7 @@ bool HandOverDocuments(const QString& socketPath, const QList<QByteArray>& nativ
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (!socket.waitForConnected(Remaining(deadline))) return false;
-    socket.write(EncodeDocumentList(nativePaths));
+    socket.write(EncodeDocumentList(Absolute(nativePaths)));
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(Remaining(deadline))) return false;
     }

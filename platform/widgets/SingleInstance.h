@@ -23,8 +23,9 @@ inline constexpr int kInstanceAnswerMs = 1000;
 // that user can enter.
 QString InstanceSocketPath(const QString& name);
 
-// Sends `nativePaths` (file-system bytes, in order) to the program listening
-// at `socketPath`. True once that program has taken them; false when none
+// Sends `nativePaths` (file-system bytes, in order; a relative one taken
+// from this process's working folder) to the program listening at
+// `socketPath`. True once that program has taken them; false when none
 // listens or it does not answer within kInstanceAnswerMs. Blocks; needs a
 // QCoreApplication but no display.
 bool HandOverDocuments(const QString& socketPath, const QList<QByteArray>& nativePaths);
