@@ -9,6 +9,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth imagemagick
   openssl
+  desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   clang libclang-rt-14-dev clang-format
 )
 
