@@ -79,13 +79,14 @@ InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {
 }
 
 bool InstanceServer::Listen(const QString& socketPath) {
-    if (server_.listen(socketPath)) return true;
-    if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
+    // Listening with access restricted to the user replaces whatever lies at
+    // the path, a live program's socket too: so ask first whether one is
+    // there.
     QLocalSocket probe;
     probe.connectToServer(socketPath);
     if (probe.waitForConnected(kInstanceAnswerMs)) return false;
     // Nobody accepts on it: the socket of a program that ended without
-    // removing it.
+    // removing it, or none at all.
     QLocalServer::removeServer(socketPath);
     return server_.listen(socketPath);
 }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a staging prefix, as a user would, and checks what
 # a desktop gets from it: the layout, a valid desktop entry, the document
-# type known by name and by content, and a program that finds its pictures.
+# type known by its name alone and, renamed, by its content, and a program
+# that finds its pictures.
 # Usage: install_check.sh BUILD_DIR SUITE SAMPLE_DOCUMENT, where SUITE, run
 # from the staged bin/, checks the pictures.
 set -eu
@@ -25,10 +26,9 @@ desktop-file-validate "$entry" || fail "desktop entry not valid"
 [ "$(grep -cx -e 'Exec=tarnwick %F' -e 'MimeType=application/x-adobe-indesign;' -e 'Comment\[ja\]=..*' \
   "$entry")" = 3 ] || fail "desktop entry lacks Exec with files, MimeType or a Japanese comment"
 
-mkdir "$stage/db" && cp -r share/mime "$stage/db/"
-update-mime-database "$stage/db/mime"
-cp "$sample" "$stage/doc.indd" && cp "$sample" "$stage/doc.bin"
-for doc in "$stage/doc.indd" "$stage/doc.bin"; do
+mkdir "$stage/db" && cp -r share/mime "$stage/db/" && update-mime-database "$stage/db/mime"
+cp "$sample" "$stage/doc.indd" && cp "$sample" "$stage/doc.bin" && echo text >"$stage/named.indd"
+for doc in "$stage/doc.indd" "$stage/doc.bin" "$stage/named.indd"; do
   type=$(env -u XDG_CURRENT_DESKTOP XDG_DATA_DIRS="$stage/db:/usr/share" xdg-mime query filetype "$doc")
   [ "$type" = application/x-adobe-indesign ] || fail "$doc is $type"
 done

@@ -114,6 +114,7 @@ private slots:
         QVERIFY(crashed->listen(dir_.filePath("crashed")));
         QVERIFY(QFile::rename(dir_.filePath("crashed"), dir_.filePath("stale")));
         delete crashed;
+        QVERIFY(!platform::InstanceServer().Listen(dir_.filePath("instance")));  // a live one stays
         platform::InstanceServer successor;
         QVERIFY(successor.Listen(dir_.filePath("stale")));
         QCOMPARE(Launch("/x.indd", dir_.filePath("stale")), 0);
