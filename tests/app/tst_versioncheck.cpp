@@ -170,9 +170,7 @@ void VersionCheckTest::errorRoad() {
                                                      : new FolderItem(path));
     harness::MessageBoxAnswerer answer;
     App()->VersionCheck(item.get());
-    QVERIFY(answer.Answered());
     QCOMPARE(answer.Text(), QStringLiteral("エラーが起こりましたので\n終了します"));
-    QCOMPARE(harness::Quits().count, 1);
     QCOMPARE(harness::Quits().code, 0);
     auto* w = dynamic_cast<Window1*>(WindowAt(0));
     QVERIFY(w);
@@ -198,9 +196,8 @@ void VersionCheckTest::documentsOfOneReleaseShareOnePicture() {
 
 void VersionCheckTest::undecodablePictureIsTriedAgain() {
     QTemporaryDir resources;
-    QFile broken(resources.filePath("cs2.pct"));
-    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a picture") > 0);
-    broken.close();
+    const QString broken =
+        testsupport::WriteDocument(resources.filePath("cs2.pct"), 0, {{0, "not a picture"}});
     SetApplicationBundleResourcesForTesting(resources.path());
     const QString path = Write("cs2.indd", 48, testsupport::HeaderRuns(Order::Little, 4));
     Window1* first = Inspect(FolderItem(path));
@@ -208,7 +205,7 @@ void VersionCheckTest::undecodablePictureIsTriedAgain() {
     QCOMPARE(first->Canvas1()->Backdrop(), nullptr);
     QCOMPARE(first->StaticText2()->Text(), QByteArray("Adobe InDesign CS2"));
     QCOMPARE(first->StaticText5()->Text(), QByteArray("不明"));
-    QVERIFY(broken.remove() && QFile::copy(ResourcePath("cs2.pct"), broken.fileName()));
+    QVERIFY(QFile::remove(broken) && QFile::copy(ResourcePath("cs2.pct"), broken));
     Window1* second = Inspect(FolderItem(path));
     QVERIFY(second);
     QVERIFY(Shown(second) == ImageOf("cs2.pct"));
