@@ -4,11 +4,8 @@
 #include <functional>
 
 #include "Class1.h"
-#include "inspect/ChunkSearch.h"
 #include "inspect/Header.h"
-#include "inspect/Patterns.h"
 #include "inspect/SubVersionRecord.h"
-#include "platform/core/ByteString.h"
 #include "platform/core/Exceptions.h"
 #include "platform/widgets/BackgroundTask.h"
 #include "platform/widgets/MessageBox.h"
@@ -53,29 +50,26 @@ const char* EditionText(inspect::Edition edition) {
     return "Not understand";
 }
 
-// The second stage: sub-version, CS5.5 and edition.
+// The second stage: sub-version, CS5.5 and edition, on a stream of its own.
 void ShowSubVersion(Window1& window, const FolderItem& item, const inspect::Header& header) {
-    const inspect::Patterns& patterns = inspect::PatternsFor(header.order);
     auto stream = item.OpenAsBinaryFile(false);
-    const Bytes chunk = inspect::FindMarkerChunk(*NotNil(stream.get()),
-                                                 inspect::MarkerFor(header.releaseByte, patterns),
-                                                 RuntimeBackgroundTask);
+    const inspect::SubVersionRecord record =
+        inspect::ReadSubVersionRecord(*NotNil(stream.get()), header, RuntimeBackgroundTask);
     stream->Close();
 
     Label* subVersion = NotNil(window.StaticText5());
-    if (CountFields(chunk, patterns.separator) == 0) {
+    if (record.fieldCount == 0) {
         subVersion->SetText(kNoRecord);
         NotNil(window.StaticText3())->SetText(kNoRecord);
         return;
     }
-    subVersion->SetText(inspect::SubVersionOf(chunk, patterns.separator), TextEncoding::None);
+    subVersion->SetText(record.subVersion, TextEncoding::None);
     // Decided on the text as the label holds it.
     if (inspect::CallsForCS55(subVersion->Text())) {
         NotNil(window.Canvas1())->SetBackdrop(windows::_x_cs55::cs55());
         NotNil(window.StaticText2())->SetText(kCS55);
     }
-    const auto edition = inspect::EditionOf(inspect::EditionByteOf(chunk, header.order));
-    NotNil(window.StaticText3())->SetText(EditionText(edition));
+    NotNil(window.StaticText3())->SetText(EditionText(record.edition));
 }
 
 void Inspect(const FolderItem& item) {
@@ -83,13 +77,13 @@ void Inspect(const FolderItem& item) {
     window->Constructor();
     window->SetTitle(item.Name());
 
+    // Closed before the window is filled; a known release opens it again.
     auto stream = item.OpenAsBinaryFile(false);
-    const Bytes headerBytes = NotNil(stream.get())->Read(inspect::kHeaderSize);
+    const inspect::Header header = inspect::ReadHeader(*NotNil(stream.get()));
     stream->Close();
-    const inspect::Header header = inspect::ReadHeaderFields(headerBytes);
 
     for (const ReleaseRow& row : kReleases) {
-        if (row.release != inspect::DecideRelease(header.releaseByte)) continue;
+        if (row.release != header.release) continue;
         NotNil(window->Canvas1())->SetBackdrop(row.picture());
         NotNil(window->StaticText2())->SetText(row.text);
         ShowSubVersion(*window, item, header);

@@ -15,7 +15,9 @@
 #include <cstdio>
 #include <functional>
 
-#include "inspect/Inspection.h"
+#include "inspect/Header.h"
+#include "inspect/SubVersionRecord.h"
+#include "platform/core/BinaryStream.h"
 
 namespace {
 
@@ -73,10 +75,15 @@ bool Cat(const QString& path) {
            cat.exitCode() == 0;
 }
 
+// The program's two stages, each on a stream of its own.
 bool Inspect(const QString& path) {
-    const inspect::Inspection result = inspect::InspectFile(path, inspect::kSearchStart, [] {});
-    return result.release == inspect::Release::CS4 && result.subVersion == "6.0.6.622" &&
-           result.edition == inspect::Edition::Windows;
+    const auto headerStream = platform::BinaryStream::OpenForReading(path);
+    const auto stream = platform::BinaryStream::OpenForReading(path);
+    if (!headerStream || !stream) return false;
+    const inspect::Header header = inspect::ReadHeader(*headerStream);
+    const inspect::SubVersionRecord record = inspect::ReadSubVersionRecord(*stream, header, [] {});
+    return header.release == inspect::Release::CS4 && record.subVersion == "6.0.6.622" &&
+           record.edition == inspect::Edition::Windows;
 }
 
 long PeakKiB() {

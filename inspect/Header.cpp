@@ -21,15 +21,6 @@ platform::Bytes ByteAtOffset(const platform::Bytes& data, qsizetype offset) {
     return platform::MidB(data, offset + 1, 1);
 }
 
-}  // namespace
-
-Header ReadHeaderFields(const platform::Bytes& header) {
-    if (ByteAtOffset(header, kByteOrderOffset) == platform::Chr(kBigEndianMark)) {
-        return {ByteOrder::BigEndian, ByteAtOffset(header, kBigEndianReleaseOffset)};
-    }
-    return {ByteOrder::LittleEndian, ByteAtOffset(header, kLittleEndianReleaseOffset)};
-}
-
 Release DecideRelease(const platform::Bytes& releaseByte) {
     int code = kFirstReleaseCode;
     for (const Release release : kReleases) {
@@ -37,6 +28,22 @@ Release DecideRelease(const platform::Bytes& releaseByte) {
         ++code;
     }
     return Release::Unknown;
+}
+
+}  // namespace
+
+Header ReadHeader(platform::BinaryStream& stream) {
+    stream.SetPosition(0);
+    const platform::Bytes bytes = stream.Read(kHeaderSize);
+    Header header;
+    if (ByteAtOffset(bytes, kByteOrderOffset) == platform::Chr(kBigEndianMark)) {
+        header.order = ByteOrder::BigEndian;
+        header.releaseByte = ByteAtOffset(bytes, kBigEndianReleaseOffset);
+    } else {
+        header.releaseByte = ByteAtOffset(bytes, kLittleEndianReleaseOffset);
+    }
+    header.release = DecideRelease(header.releaseByte);
+    return header;
 }
 
 }  // namespace inspect

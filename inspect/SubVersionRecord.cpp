@@ -19,16 +19,8 @@ constexpr int kWindowsCode = 0x01;
 constexpr qsizetype kCS55DigitPosition = 3;
 const char kCS55Digit[] = "5";
 
-}  // namespace
-
-platform::Bytes SubVersionOf(const platform::Bytes& chunk, const platform::Bytes& separator) {
-    const qsizetype fields = platform::CountFields(chunk, separator);
-    return platform::LeftB(platform::NthField(chunk, separator, fields), kSubVersionLength);
-}
-
-platform::Bytes EditionByteOf(const platform::Bytes& chunk, ByteOrder order) {
-    const platform::Bytes& separator = PatternsFor(order).separator;
-    const qsizetype fields = platform::CountFields(chunk, separator);
+platform::Bytes EditionByteOf(const platform::Bytes& chunk, const platform::Bytes& separator,
+                              qsizetype fields, ByteOrder order) {
     const platform::Bytes field =
         platform::NthField(chunk, separator, fields > 1 ? fields - 1 : fields);
     const qsizetype trailer =
@@ -42,6 +34,23 @@ Edition EditionOf(const platform::Bytes& editionByte) {
     if (editionByte == platform::Chr(kMacintoshCode)) return Edition::Macintosh;
     if (editionByte == platform::Chr(kWindowsCode)) return Edition::Windows;
     return Edition::NotUnderstood;
+}
+
+}  // namespace
+
+SubVersionRecord ReadSubVersionRecord(platform::BinaryStream& stream, const Header& header,
+                                      const std::function<void()>& yield, quint64 searchStart) {
+    const Patterns& patterns = PatternsFor(header.order);
+    const platform::Bytes chunk =
+        FindMarkerChunk(stream, MarkerFor(header.releaseByte, patterns), yield, searchStart);
+    SubVersionRecord record;
+    record.fieldCount = platform::CountFields(chunk, patterns.separator);
+    if (record.fieldCount == 0) return record;
+    record.subVersion = platform::LeftB(
+        platform::NthField(chunk, patterns.separator, record.fieldCount), kSubVersionLength);
+    record.edition =
+        EditionOf(EditionByteOf(chunk, patterns.separator, record.fieldCount, header.order));
+    return record;
 }
 
 bool CallsForCS55(const platform::Bytes& subVersionText) {
