@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -78,8 +77,12 @@ void TlsTestServer::incomingConnection(qintptr descriptor) {
         if (!first) return;
         if (script_.trickle) {
             auto* timer = new QTimer(socket);
-            connect(timer, &QTimer::timeout, socket,
-                    [this, socket] { sent_ += socket->write(script_.endless); });
+            // Closes after 8 s, so that a client without a cap on the whole
+            // exchange fails late rather than hanging.
+            connect(timer, &QTimer::timeout, socket, [this, socket, ticks = 0]() mutable {
+                sent_ += socket->write(script_.endless);
+                if (++ticks == 20) socket->disconnectFromHost();
+            });
             timer->start(400);
         }
         *outgoing = script_.reply;

@@ -16,9 +16,9 @@ class TlsTestServer : public QTcpServer {
     Q_OBJECT
 public:
     // What the server sends once the request is in: `reply`, then `endless`
-    // for ever (each time the last has gone out, or every 400 ms when
-    // `trickle`); it closes after the reply when `close` and nothing is
-    // endless.
+    // for ever, each time the last has gone out; or, when `trickle`, every
+    // 400 ms for 8 s and then closes. Without `endless` it closes after the
+    // reply when `close`.
     struct Script {
         QByteArray reply = {};
         QByteArray endless = {};
