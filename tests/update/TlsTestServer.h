@@ -40,7 +40,6 @@ public:
 
     QString Url() const;
     const QByteArray& Received() const { return received_; }
-    qint64 BytesSent() const { return sent_; }
 
 protected:
     void incomingConnection(qintptr descriptor) override;
@@ -52,5 +51,4 @@ private:
     QSslCertificate certificate_;
     QSsl::SslProtocol protocol_;
     QByteArray received_;
-    qint64 sent_ = 0;
 };
