@@ -8,6 +8,7 @@
 #include "platform/widgets/Application.h"
 #include "platform/widgets/FolderItem.h"
 #include "platform/widgets/MenuItem.h"
+#include "update/UpdateQuery.h"
 
 class Class1 : public platform::Application {
 public:
@@ -20,6 +21,10 @@ public:
     virtual bool UpdateCheck(const QByteArray& app_id, const QByteArray& ver,
                              const QByteArray& regi);
     void Constructor() {}
+
+    // Where UpdateCheck asks: the program's update server unless a test
+    // points it at its own.
+    update::Endpoint updateEndpoint = update::ProgramEndpoint();
 };
 
 // The registered application object.

@@ -13,5 +13,5 @@ void Class1::Event_Open() {
 }
 
 bool Class1::UpdateCheck(const QByteArray& app_id, const QByteArray& ver, const QByteArray& regi) {
-    return update::RunUpdateQuery(app_id, ver, regi, update::UpdateURL());
+    return update::RunUpdateQuery(app_id, ver, regi, updateEndpoint);
 }

@@ -4,12 +4,15 @@
 #include "TarnwickConfig.h"
 #include "platform/core/ByteString.h"
 #include "platform/core/Dictionary.h"
+#include "platform/widgets/HTTPSecureSocket.h"
 
 namespace update {
 
-QString UpdateURL() {
-    return QStringLiteral("https://") + QString::fromUtf8(config::kUpdateHost) +
-           QStringLiteral("/www/ssl/check.php");
+Endpoint ProgramEndpoint() {
+    return {QStringLiteral("https://") + QString::fromUtf8(config::kUpdateHost) +
+                QStringLiteral("/www/ssl/check.php"),
+            std::nullopt,
+            {}};
 }
 
 QByteArray VersionText(int major, int minor, int bug) {
@@ -17,10 +20,10 @@ QByteArray VersionText(int major, int minor, int bug) {
 }
 
 bool RunUpdateQuery(const QByteArray& appId, const QByteArray& ver, const QByteArray& regi,
-                    const QString& url, const SocketSetup& setup) {
+                    const Endpoint& endpoint) {
     platform::HTTPSecureSocket socket;
-    socket.SetLimits(setup.limits);
-    if (setup.ssl) socket.SetSslConfiguration(*setup.ssl);
+    socket.SetLimits(endpoint.limits);
+    if (endpoint.ssl) socket.SetSslConfiguration(*endpoint.ssl);
 
     platform::Dictionary form;
     form.SetValue("app_id", appId);
@@ -28,7 +31,7 @@ bool RunUpdateQuery(const QByteArray& appId, const QByteArray& ver, const QByteA
     form.SetValue("regi", regi);
     socket.SetFormData(form);
 
-    const QByteArray body = socket.Post(url, kTimeoutSeconds);
+    const QByteArray body = socket.Post(endpoint.url, endpoint.limits.inactivitySeconds);
     socket.Close();
     // Neither the status code nor the error code matters: only this answer
     // means yes.

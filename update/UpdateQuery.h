@@ -8,31 +8,31 @@
 #include <QString>
 #include <optional>
 
-#include "platform/widgets/HTTPSecureSocket.h"
+#include "platform/core/HttpLimits.h"
 
 namespace update {
 
-// Seconds without progress after which the server is given up.
-inline constexpr int kTimeoutSeconds = 100;
-
-// How the query's socket is set up. The defaults are the program's: the
-// system's trust store and the program's bounds; tests trust their own
-// authority and use small bounds.
-struct SocketSetup {
-    platform::HttpLimits limits;
+// Whom the query asks and how. The program's is ProgramEndpoint(); a test
+// points the query at its own server, trusting its own authority, with
+// small bounds.
+struct Endpoint {
+    QString url;
+    // Nil: the system's trust store.
     std::optional<QSslConfiguration> ssl;
+    platform::HttpLimits limits;
 };
 
-// The endpoint: "https://" + the update host + "/www/ssl/check.php".
-QString UpdateURL();
+// "https://" + the update host + "/www/ssl/check.php", the system's trust
+// store and the program's bounds.
+Endpoint ProgramEndpoint();
 
 // The version as the server knows it: the three numbers' decimal texts
 // joined with nothing between them (1.2.0 gives "120").
 QByteArray VersionText(int major, int minor, int bug);
 
-// Posts the form app_id, ver, regi to `url` and waits for the answer.
-// Blocks; user input is not served meanwhile.
+// Posts the form app_id, ver, regi to the endpoint and waits for the
+// answer. Blocks; user input is not served meanwhile.
 bool RunUpdateQuery(const QByteArray& appId, const QByteArray& ver, const QByteArray& regi,
-                    const QString& url, const SocketSetup& setup = {});
+                    const Endpoint& endpoint);
 
 }  // namespace update

@@ -54,10 +54,9 @@ int HttpReplyReader::ParseStatusCode(QByteArrayView headerBlock) {
     return code;
 }
 
-HttpReplyReader::HttpReplyReader(Limits limits) : limits_(limits) {
-    limits_.maxHeaderBlock = std::max<qsizetype>(limits_.maxHeaderBlock, 0);
-    limits_.maxBody = std::max<qsizetype>(limits_.maxBody, 0);
-}
+HttpReplyReader::HttpReplyReader(const HttpLimits& limits)
+    : maxHeaderBlock_(std::max<qsizetype>(limits.maxHeaderBlock, 0)),
+      maxBody_(std::max<qsizetype>(limits.maxBody, 0)) {}
 
 void HttpReplyReader::Feed(QByteArrayView bytes) {
     if (Stopped() || bytes.isEmpty()) return;
@@ -71,13 +70,13 @@ void HttpReplyReader::Feed(QByteArrayView bytes) {
         // A terminator that is still to come could have up to three of its
         // bytes here already; the block before it is longer than the limit
         // once even that does not fit.
-        if (pending_.size() > limits_.maxHeaderBlock + kLongestTerminator - 1) {
+        if (pending_.size() > maxHeaderBlock_ + kLongestTerminator - 1) {
             headerTooLarge_ = true;
             pending_.clear();
         }
         return;
     }
-    if (end->blockLength > limits_.maxHeaderBlock) {
+    if (end->blockLength > maxHeaderBlock_) {
         headerTooLarge_ = true;
         pending_.clear();
         return;
@@ -101,7 +100,7 @@ void HttpReplyReader::ConnectionClosed() {
 }
 
 void HttpReplyReader::AppendBody(QByteArrayView bytes) {
-    const qsizetype room = limits_.maxBody + 1 - body_.size();
+    const qsizetype room = maxBody_ + 1 - body_.size();
     if (room <= 0) return;
     body_.append(bytes.first(std::min(room, bytes.size())));
 }

@@ -8,18 +8,12 @@
 #include <QByteArrayView>
 #include <optional>
 
+#include "HttpLimits.h"
+
 namespace platform {
 
 class HttpReplyReader {
 public:
-    struct Limits {
-        // Longest header block accepted; a longer one fails the exchange.
-        qsizetype maxHeaderBlock = 16 * 1024;
-        // Longest body kept. One byte more is kept to show that the body
-        // was longer, so a cut body never equals a short answer.
-        qsizetype maxBody = 1024;
-    };
-
     // Where a header block ends in some bytes: the block's length and the
     // length of the doubled line end after it.
     struct HeaderEnd {
@@ -37,8 +31,9 @@ public:
     // 0 when there is none.
     static int ParseStatusCode(QByteArrayView headerBlock);
 
-    HttpReplyReader() : HttpReplyReader(Limits{}) {}
-    explicit HttpReplyReader(Limits limits);
+    HttpReplyReader() : HttpReplyReader(HttpLimits{}) {}
+    // Only the header block and body bounds apply here.
+    explicit HttpReplyReader(const HttpLimits& limits);
 
     // Takes the next bytes of the reply. Ignored once the reader has
     // stopped (Stopped()).
@@ -53,7 +48,7 @@ public:
     // the body is empty.
     bool HeaderTooLarge() const { return headerTooLarge_; }
     // The body grew beyond its limit; Body() holds maxBody + 1 bytes.
-    bool BodyTooLarge() const { return body_.size() > limits_.maxBody; }
+    bool BodyTooLarge() const { return body_.size() > maxBody_; }
     // Nothing more is taken in: a limit was passed or the reply ended.
     bool Stopped() const { return headerTooLarge_ || BodyTooLarge() || closed_; }
 
@@ -68,7 +63,8 @@ public:
 private:
     void AppendBody(QByteArrayView bytes);
 
-    Limits limits_;
+    qsizetype maxHeaderBlock_;
+    qsizetype maxBody_;
     QByteArray pending_;  // bytes before the header block has ended
     QByteArray headerBlock_;
     QByteArray body_;

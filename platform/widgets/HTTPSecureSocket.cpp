@@ -9,19 +9,16 @@
 #include <climits>
 
 #include "platform/core/FormEncoding.h"
+#include "platform/core/HttpReplyReader.h"
 #include "platform/core/HttpRequest.h"
 
 namespace platform {
 
 namespace {
 
-// Reply bytes are taken from the socket in pieces of at most this size.
-constexpr qint64 kReadPiece = 4096;
-
 int SocketErrorCode(QAbstractSocket::SocketError error) { return 1 + static_cast<int>(error); }
 
-int InactivityMs(const HttpLimits& limits, int timeoutSeconds) {
-    if (limits.inactivityMs > 0) return limits.inactivityMs;
+int InactivityMs(int timeoutSeconds) {
     return std::clamp(timeoutSeconds, 0, INT_MAX / 1000) * 1000;
 }
 
@@ -71,14 +68,14 @@ QByteArray HTTPSecureSocket::Post(const QString& url, int timeoutSeconds) {
     socket->setSslConfiguration(ssl);
     socket->setReadBufferSize(std::max<qint64>(limits_.readBufferSize, 1));
 
-    HttpReplyReader reader({limits_.maxHeaderBlock, limits_.maxBody});
+    HttpReplyReader reader(limits_);
     QEventLoop loop;
     // Moved whenever the connection comes up or the body grows; header
     // bytes alone do not count as progress.
     QTimer inactivity;
     inactivity.setSingleShot(true);
     inactivity.setTimerType(Qt::PreciseTimer);
-    inactivity.setInterval(InactivityMs(limits_, timeoutSeconds));
+    inactivity.setInterval(InactivityMs(timeoutSeconds));
     // Ends even a server that keeps trickling bytes.
     QTimer total;
     total.setSingleShot(true);
@@ -96,7 +93,7 @@ QByteArray HTTPSecureSocket::Post(const QString& url, int timeoutSeconds) {
     const auto take = [&] {
         const qsizetype before = reader.Body().size();
         while (!reader.Stopped() && socket->bytesAvailable() > 0) {
-            reader.Feed(socket->read(kReadPiece));
+            reader.Feed(socket->read(std::max<qint64>(limits_.readPiece, 1)));
         }
         if (reader.Body().size() != before) inactivity.start();
         if (reader.HeaderTooLarge() || reader.BodyTooLarge()) finish(kReplyTooLarge);

@@ -11,25 +11,11 @@
 #include <memory>
 
 #include "platform/core/Dictionary.h"
-#include "platform/core/HttpReplyReader.h"
+#include "platform/core/HttpLimits.h"
 
 class QSslSocket;
 
 namespace platform {
-
-// Every bound of one exchange. The defaults are the program's; tests pass
-// small ones.
-struct HttpLimits {
-    qsizetype maxHeaderBlock = 16 * 1024;
-    qsizetype maxBody = 1024;
-    // Bytes Qt may hold for the socket before they are read.
-    qint64 readBufferSize = 16 * 1024;
-    // Longest wait for a whole exchange, however steadily the server sends.
-    int totalCapMs = 120'000;
-    // When above 0, the inactivity limit in milliseconds, in place of the
-    // seconds given to Post().
-    int inactivityMs = 0;
-};
 
 class HTTPSecureSocket {
 public:
@@ -58,7 +44,8 @@ public:
     // closes the connection. Returns the reply body received, also after a
     // time-out or an error (then often empty). `timeoutSeconds` is the
     // inactivity limit: the wait ends when the connection state has not
-    // changed and the body has not grown for that long.
+    // changed and the body has not grown for that long. The other bounds
+    // are those of SetLimits().
     QByteArray Post(const QString& url, int timeoutSeconds);
 
     // Drops the connection, if any is left.

@@ -1,135 +1,106 @@
-// The tests' TLS server; see TlsTestServer.h.
+// The update query's peer; see TlsTestServer.h.
 #include "TlsTestServer.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QSslConfiguration>
 #include <QSslSocket>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
 
 namespace {
 
-constexpr char kStatusLine[] = "HTTP/1.0 200 OK\r\n";
-constexpr char kHeaderBlock[] = "HTTP/1.0 200 OK\r\n\r\n";
-// Header lines that never make a doubled line end.
-constexpr char kFillerLine[] = "X-Filler: 123456\r\n";
+QTemporaryDir& Folder() {
+    static QTemporaryDir folder;
+    return folder;
+}
 
-// Whether `data` holds a whole request: the header block and as many body
-// bytes as its Content-length names.
-bool HoldsWholeRequest(const QByteArray& data) {
-    const qsizetype end = data.indexOf("\r\n\r\n");
-    if (end < 0) return false;
-    qsizetype length = 0;
-    const QByteArray name = "\r\nContent-length: ";
-    const qsizetype at = data.left(end).indexOf(name);
-    if (at >= 0) {
-        const qsizetype from = at + name.size();
-        const qsizetype lineEnd = data.indexOf("\r\n", from);
-        length = data.mid(from, lineEnd - from).toLongLong();
-    }
-    return data.size() >= end + 4 + length;
+QByteArray ReadFile(const QString& name) {
+    QFile file(Folder().filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool Openssl(const QString& arguments) {
+    QProcess openssl;
+    openssl.setWorkingDirectory(Folder().path());
+    openssl.start("openssl", QStringList{"req", "-x509", "-days", "3650"} + arguments.split(' '));
+    return openssl.waitForFinished(30'000) && openssl.exitStatus() == QProcess::NormalExit &&
+           openssl.exitCode() == 0;
 }
 
 }  // namespace
 
-TlsTestServer::TlsTestServer(const QSslCertificate& certificate, const QSslKey& key)
-    : certificate_(certificate), key_(key) {}
+bool TlsTestServer::MakeCertificates() {
+    const QString key = "-newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -keyout ";
+    const QString byAuthority = " -CA ca.crt -CAkey ca.key -addext subjectAltName=DNS:";
+    return Openssl(key + "ca.key -out ca.crt -subj /CN=Tarnwick-Test-CA") &&
+           Openssl(key + "server.key -out trusted.crt -subj /CN=localhost" + byAuthority +
+                   "localhost,IP:127.0.0.1") &&
+           Openssl("-key server.key -out wronghost.crt -subj /CN=update.test" + byAuthority +
+                   "update.test") &&
+           Openssl(
+               "-key server.key -out selfsigned.crt -subj /CN=localhost -addext "
+               "subjectAltName=DNS:localhost,IP:127.0.0.1");
+}
 
-bool TlsTestServer::Start() { return listen(QHostAddress::LocalHost, 0); }
+QSslCertificate TlsTestServer::Authority() { return QSslCertificate(ReadFile("ca.crt")); }
+
+TlsTestServer::TlsTestServer(Script script, const QString& certificate, QSsl::SslProtocol protocol)
+    : script_(std::move(script)),
+      certificate_(ReadFile(certificate + ".crt")),
+      protocol_(protocol) {
+    listen(QHostAddress::LocalHost, 0);
+}
+
+QString TlsTestServer::Url() const {
+    return QStringLiteral("https://localhost:%1/www/ssl/check.php").arg(serverPort());
+}
 
 void TlsTestServer::incomingConnection(qintptr descriptor) {
     auto* socket = new QSslSocket(this);
-    if (!socket->setSocketDescriptor(descriptor)) {
-        delete socket;
-        return;
-    }
-    ++accepted_;
-    connect(socket, &QAbstractSocket::disconnected, this, [this, socket] {
-        ++ended_;
-        socket->deleteLater();
-        emit changed();
-    });
-    emit changed();
-    if (script_.mode == Mode::NoHandshake) return;
-
+    socket->setSocketDescriptor(descriptor);
+    if (certificate_.isNull()) return;
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
     configuration.setLocalCertificate(certificate_);
-    configuration.setPrivateKey(key_);
-    configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
+    configuration.setPrivateKey(QSslKey(ReadFile("server.key"), QSsl::Ec));
+    configuration.setProtocol(protocol_);
+    // So that only the client's own floor can refuse an old protocol.
+    configuration.setBackendConfigurationOption("CipherString", "DEFAULT:@SECLEVEL=0");
     socket->setSslConfiguration(configuration);
-    connect(socket, &QSslSocket::encrypted, this, [this, socket] {
-        ++encrypted_;
-        Serve(socket);
-        emit changed();
+    // Unset until the request is in.
+    auto outgoing = std::make_shared<std::optional<QByteArray>>();
+    connect(socket, &QIODevice::readyRead, this, [this, socket, outgoing] {
+        const bool first = received_.isEmpty();
+        received_ += socket->readAll();
+        // The request is small enough to arrive in one piece.
+        if (!first) return;
+        if (script_.trickle) {
+            auto* timer = new QTimer(socket);
+            // Closes after 8 s, so that a client without a cap on the whole
+            // exchange fails late rather than hanging.
+            connect(timer, &QTimer::timeout, socket, [this, socket, ticks = 0]() mutable {
+                socket->write(script_.endless);
+                if (++ticks == 20) socket->disconnectFromHost();
+            });
+            timer->start(400);
+        }
+        *outgoing = script_.reply;
+        Pump(socket, *outgoing);
+    });
+    connect(socket, &QSslSocket::encryptedBytesWritten, this, [this, socket, outgoing] {
+        if (socket->encryptedBytesToWrite() == 0) Pump(socket, *outgoing);
     });
     socket->startServerEncryption();
 }
 
-void TlsTestServer::Serve(QSslSocket* socket) {
-    // What is still to go out on this connection.
-    auto outgoing = std::make_shared<QByteArray>();
-    auto request = std::make_shared<QByteArray>();
-    auto replying = std::make_shared<bool>(false);
-    connect(socket, &QIODevice::readyRead, this, [=, this] {
-        const QByteArray bytes = socket->readAll();
-        received_ += bytes;
-        *request += bytes;
-        emit changed();
-        if (!*replying && HoldsWholeRequest(*request)) {
-            *replying = true;
-            StartReply(socket, outgoing.get());
-        }
-    });
-    connect(socket, &QSslSocket::encryptedBytesWritten, this, [=, this] {
-        if (socket->encryptedBytesToWrite() == 0) Pump(socket, outgoing.get());
-    });
-}
-
-void TlsTestServer::StartReply(QSslSocket* socket, QByteArray* outgoing) {
-    switch (script_.mode) {
-        case Mode::Reply:
-            *outgoing = script_.reply;
-            break;
-        case Mode::EndlessHeader:
-            *outgoing = kStatusLine;
-            break;
-        case Mode::EndlessBody:
-        case Mode::Trickle:
-            *outgoing = kHeaderBlock;
-            break;
-        case Mode::TrickleHeader:
-            break;
-        case Mode::NoHandshake:
-            return;
-    }
-    if (script_.mode == Mode::Trickle || script_.mode == Mode::TrickleHeader) {
-        const QByteArray pattern = script_.mode == Mode::Trickle ? QByteArray("x") : kFillerLine;
-        auto* timer = new QTimer(socket);
-        connect(timer, &QTimer::timeout, socket,
-                [this, socket, pattern, at = qsizetype(0)]() mutable {
-                    socket->write(pattern.mid(at, 1));
-                    at = (at + 1) % pattern.size();
-                    bytesSent_ += 1;
-                });
-        timer->start(script_.trickleMs);
-    }
-    Pump(socket, outgoing);
-}
-
-void TlsTestServer::Pump(QSslSocket* socket, QByteArray* outgoing) {
-    if (socket->state() != QAbstractSocket::ConnectedState) return;
+void TlsTestServer::Pump(QSslSocket* socket, std::optional<QByteArray>& outgoing) {
+    if (!outgoing || socket->state() != QAbstractSocket::ConnectedState) return;
+    if (outgoing->isEmpty() && !script_.trickle) *outgoing = script_.endless;
     if (outgoing->isEmpty()) {
-        if (script_.mode == Mode::EndlessHeader) {
-            *outgoing = kFillerLine;
-        } else if (script_.mode == Mode::EndlessBody) {
-            *outgoing = QByteArray(kPiece, 'a');
-        }
-    }
-    if (outgoing->isEmpty()) {
-        if (script_.mode == Mode::Reply && script_.closeAfterReply) socket->disconnectFromHost();
+        if (script_.close) socket->disconnectFromHost();
         return;
     }
-    const QByteArray piece = outgoing->left(kPiece);
-    outgoing->remove(0, piece.size());
-    socket->write(piece);
-    bytesSent_ += piece.size();
+    socket->write(outgoing->left(20));
+    outgoing->remove(0, 20);
 }

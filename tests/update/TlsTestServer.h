@@ -1,71 +1,54 @@
-// A TLS server on 127.0.0.1 for the update query's tests, run in the test's
-// own thread (the client's wait serves socket events, so both sides make
-// progress). It writes at most 20 bytes at a time, each piece only once the
-// previous one has gone out, so replies reach the client in small records
-// and every read boundary is crossed. It records every request byte.
+// The update query's peer: a TLS server on 127.0.0.1 with certificates made
+// by the openssl command at test time. It runs in the test's own thread
+// (the client's wait serves socket events), writes its reply in pieces of
+// 20 bytes, each once the last has gone out, so every read boundary is
+// crossed, and records every request byte.
 #pragma once
 
-#include <QByteArray>
-#include <QList>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QTcpServer>
+#include <optional>
 
 class QSslSocket;
-class QTimer;
 
 class TlsTestServer : public QTcpServer {
     Q_OBJECT
 public:
-    enum class Mode {
-        Reply,          // send the reply once the request is in
-        NoHandshake,    // accept TCP and never answer the TLS handshake
-        EndlessHeader,  // a status line, then header lines forever
-        EndlessBody,    // a header block, then body bytes forever
-        Trickle,        // a header block, then one body byte every trickleMs
-        TrickleHeader,  // one byte of a header block that never ends every trickleMs
-    };
+    // What the server sends once the request is in: `reply`, then `endless`
+    // for ever, each time the last has gone out; or, when `trickle`, every
+    // 400 ms for 8 s and then closes. Without `endless` it closes after the
+    // reply when `close`.
     struct Script {
-        Mode mode = Mode::Reply;
-        QByteArray reply;
-        bool closeAfterReply = true;
-        int trickleMs = 0;
+        QByteArray reply = {};
+        QByteArray endless = {};
+        bool trickle = false;
+        bool close = true;
     };
 
-    static constexpr qsizetype kPiece = 20;
+    // Makes the authority and the server certificates; false if openssl
+    // failed.
+    static bool MakeCertificates();
+    // The test authority, which the client is told to trust.
+    static QSslCertificate Authority();
 
-    TlsTestServer(const QSslCertificate& certificate, const QSslKey& key);
+    // `certificate`: "trusted" (localhost and 127.0.0.1, by the authority),
+    // "selfsigned", "wronghost" (update.test, by the authority), or "none":
+    // TCP is accepted and the TLS handshake never answered.
+    TlsTestServer(Script script, const QString& certificate = "trusted",
+                  QSsl::SslProtocol protocol = QSsl::TlsV1_2OrLater);
 
-    void SetScript(const Script& script) { script_ = script; }
-    // Listens on 127.0.0.1 at a free port.
-    bool Start();
-    quint16 Port() const { return serverPort(); }
-
-    // Application bytes received over all connections.
+    QString Url() const;
     const QByteArray& Received() const { return received_; }
-    int Accepted() const { return accepted_; }
-    int Encrypted() const { return encrypted_; }
-    int Ended() const { return ended_; }
-    qint64 BytesSent() const { return bytesSent_; }
-
-signals:
-    // Any of the counts above changed.
-    void changed();
 
 protected:
     void incomingConnection(qintptr descriptor) override;
 
 private:
-    void Serve(QSslSocket* socket);
-    void StartReply(QSslSocket* socket, QByteArray* outgoing);
-    void Pump(QSslSocket* socket, QByteArray* outgoing);
+    void Pump(QSslSocket* socket, std::optional<QByteArray>& outgoing);
 
-    QSslCertificate certificate_;
-    QSslKey key_;
     Script script_;
+    QSslCertificate certificate_;
+    QSsl::SslProtocol protocol_;
     QByteArray received_;
-    int accepted_ = 0;
-    int encrypted_ = 0;
-    int ended_ = 0;
-    qint64 bytesSent_ = 0;
 };
