@@ -1,21 +1,17 @@
 // Test harness for the widget suites.
 #include "AppHarness.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QObject>
-#include <QTimer>
+#include <QPushButton>
 #include <QUrl>
 
 #include "TarnwickConfig.h"
 #include "app/Class1.h"
 #include "app/Startup.h"
-#include "platform/widgets/Application.h"
 #include "platform/widgets/Quit.h"
 #include "platform/widgets/Runtime.h"
 #include "platform/widgets/Window.h"
@@ -25,22 +21,19 @@ namespace harness {
 namespace {
 
 QuitRecord quitRecord;
+UpdateCheckRecord updateChecks;
 
-// Polls every 5 ms for a modal widget of type W; runs `act` on it once.
-template <typename W>
-QTimer* PollForModal(int limitMs, std::function<void(W*)> act) {
-    auto* timer = new QTimer;
-    auto* elapsed = new int(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, elapsed, limitMs, act] {
-        *elapsed += 5;
-        if (auto* modal = qobject_cast<W*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            act(modal);
-        } else if (*elapsed > limitMs) {
-            timer->stop();
-        }
-    });
-    QObject::connect(timer, &QObject::destroyed, [elapsed] { delete elapsed; });
+// A timer, owned by the caller, that polls every 5 ms for a modal widget of
+// type W and runs `act` on it once; it gives up after `limitMs`.
+template <typename W, typename Act>
+std::unique_ptr<QTimer> PollForModal(int limitMs, Act act) {
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, timer.get(),
+                     [t = timer.get(), rounds = limitMs / 5, act]() mutable {
+                         auto* modal = qobject_cast<W*>(QApplication::activeModalWidget());
+                         if (modal != nullptr || --rounds < 0) t->stop();
+                         if (modal != nullptr) act(modal);
+                     });
     timer->start(5);
     return timer;
 }
@@ -54,8 +47,6 @@ public slots:
 };
 
 UrlSink* urlSink = nullptr;
-
-UpdateCheckRecord updateChecks;
 
 class TestApp : public Class1 {
 public:
@@ -98,46 +89,26 @@ void ResetQuits() {
     platform::ResetQuitRequest();
 }
 
-struct MessageBoxAnswerer::Poll {
-    QTimer* timer;
-};
-
-MessageBoxAnswerer::MessageBoxAnswerer(int limitMs) : poll_(new Poll) {
-    poll_->timer = PollForModal<QMessageBox>(limitMs, [this](QMessageBox* box) {
+MessageBoxAnswerer::MessageBoxAnswerer(int limitMs) {
+    poll_ = PollForModal<QMessageBox>(limitMs, [this](QMessageBox* box) {
         text_ = box->text();
+        parent_ = box->parentWidget();
+        centre_ = box->frameGeometry().center();
         answered_ = true;
         box->button(QMessageBox::Ok)->click();
     });
 }
 
-MessageBoxAnswerer::~MessageBoxAnswerer() {
-    delete poll_->timer;
-    delete poll_;
-}
-
-struct OpenDialogDriver::Poll {
-    QTimer* timer;
-};
-
-OpenDialogDriver::OpenDialogDriver(QString path, int limitMs)
-    : path_(std::move(path)), poll_(new Poll) {
-    poll_->timer = PollForModal<QFileDialog>(limitMs, [this](QFileDialog* dialog) {
+OpenDialogDriver::OpenDialogDriver(QString path, int limitMs) : path_(std::move(path)) {
+    poll_ = PollForModal<QFileDialog>(limitMs, [this](QFileDialog* dialog) {
         driven_ = true;
         filters_ = dialog->nameFilters();
-        if (path_.isEmpty()) {
-            dialog->reject();
-            return;
-        }
+        if (path_.isEmpty()) return dialog->reject();
         // Typing the path is what works reliably across dialogs in one run.
         if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             edit->setText(path_);
         static_cast<QDialog*>(dialog)->accept();
     });
-}
-
-OpenDialogDriver::~OpenDialogDriver() {
-    delete poll_->timer;
-    delete poll_;
 }
 
 void CloseAllWindows() {

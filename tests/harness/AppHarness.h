@@ -6,22 +6,24 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <functional>
+#include <QTimer>
+#include <memory>
 
 class QWidget;
 
 namespace harness {
 
-// Runs the program's start-up once per process: bundle data, fonts, the
-// document type, the application object and its menu bar and handlers.
-// Every call puts the quit recorder (back) in place.
+// Runs the program's start-up once per process (bundle data, fonts, the
+// document type, the application object, its menu bar and handlers); every
+// call puts the quit recorder (back) in place.
 void StartApplication();
 
-// The application object the suites run: the program's own, but for its
-// update check, which answers `answer` and records its arguments instead of
-// asking a server (the exchange itself has its own suite, on loopback).
+// The update check of the application object the suites run: it answers
+// `answer` and records its arguments instead of asking a server.
 struct UpdateCheckRecord {
     bool answer = false;
     int calls = 0;
@@ -39,19 +41,21 @@ QuitRecord& Quits();
 void ResetQuits();
 
 // Answers the next modal message box with OK once it is up, recording its
-// text; gives up after `limitMs`.
+// text, the window it stands over and its centre; gives up after `limitMs`.
 class MessageBoxAnswerer {
 public:
     explicit MessageBoxAnswerer(int limitMs = 5000);
-    ~MessageBoxAnswerer();
     bool Answered() const { return answered_; }
     const QString& Text() const { return text_; }
+    QWidget* Parent() const { return parent_; }
+    QPoint Centre() const { return centre_; }
 
 private:
     bool answered_ = false;
     QString text_;
-    struct Poll;
-    Poll* poll_;
+    QPointer<QWidget> parent_;
+    QPoint centre_;
+    std::unique_ptr<QTimer> poll_;
 };
 
 // Drives the next modal open dialog: types `path` and accepts it, or
@@ -59,7 +63,6 @@ private:
 class OpenDialogDriver {
 public:
     explicit OpenDialogDriver(QString path, int limitMs = 5000);
-    ~OpenDialogDriver();
     bool Driven() const { return driven_; }
     const QStringList& NameFilters() const { return filters_; }
 
@@ -67,8 +70,7 @@ private:
     QString path_;
     bool driven_ = false;
     QStringList filters_;
-    struct Poll;
-    Poll* poll_;
+    std::unique_ptr<QTimer> poll_;
 };
 
 // Closes and deletes every program window; resets quits.
