@@ -1,13 +1,8 @@
 // Test harness for the widget suites.
 #include "AppHarness.h"
 
-#include <QApplication>
-#include <QDesktopServices>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QUrl>
+#include <QtWidgets>
+#include <tuple>
 
 #include "TarnwickConfig.h"
 #include "app/Class1.h"
@@ -90,23 +85,19 @@ void ResetQuits() {
 }
 
 MessageBoxAnswerer::MessageBoxAnswerer(int limitMs) {
-    poll_ = PollForModal<QMessageBox>(limitMs, [this](QMessageBox* box) {
-        text_ = box->text();
-        parent_ = box->parentWidget();
-        centre_ = box->frameGeometry().center();
-        answered_ = true;
+    poll = PollForModal<QMessageBox>(limitMs, [this](QMessageBox* box) {
+        std::tie(answered, text, parent) = std::tuple(true, box->text(), box->parentWidget());
+        centre = box->frameGeometry().center();
         box->button(QMessageBox::Ok)->click();
     });
 }
 
-OpenDialogDriver::OpenDialogDriver(QString path, int limitMs) : path_(std::move(path)) {
-    poll_ = PollForModal<QFileDialog>(limitMs, [this](QFileDialog* dialog) {
-        driven_ = true;
-        filters_ = dialog->nameFilters();
-        if (path_.isEmpty()) return dialog->reject();
+OpenDialogDriver::OpenDialogDriver(const QString& path, int limitMs) {
+    poll = PollForModal<QFileDialog>(limitMs, [this, path](QFileDialog* dialog) {
+        std::tie(driven, filters) = std::tuple(true, dialog->nameFilters());
+        if (path.isEmpty()) return dialog->reject();
         // Typing the path is what works reliably across dialogs in one run.
-        if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            edit->setText(path_);
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog*>(dialog)->accept();
     });
 }

@@ -4,16 +4,8 @@
 // between cases.
 #pragma once
 
-#include <QByteArray>
-#include <QList>
-#include <QPoint>
-#include <QPointer>
-#include <QString>
-#include <QStringList>
-#include <QTimer>
+#include <QtWidgets>
 #include <memory>
-
-class QWidget;
 
 namespace harness {
 
@@ -42,43 +34,33 @@ void ResetQuits();
 
 // Answers the next modal message box with OK once it is up, recording its
 // text, the window it stands over and its centre; gives up after `limitMs`.
-class MessageBoxAnswerer {
-public:
+struct MessageBoxAnswerer {
     explicit MessageBoxAnswerer(int limitMs = 5000);
-    bool Answered() const { return answered_; }
-    const QString& Text() const { return text_; }
-    QWidget* Parent() const { return parent_; }
-    QPoint Centre() const { return centre_; }
-
-private:
-    bool answered_ = false;
-    QString text_;
-    QPointer<QWidget> parent_;
-    QPoint centre_;
-    std::unique_ptr<QTimer> poll_;
+    bool Answered() const { return answered; }
+    const QString& Text() const { return text; }
+    bool answered = false;
+    QString text;
+    QPointer<QWidget> parent;
+    QPoint centre;
+    std::unique_ptr<QTimer> poll;
 };
 
 // Drives the next modal open dialog: types `path` and accepts it, or
 // cancels when `path` is empty. Gives up after `limitMs`.
-class OpenDialogDriver {
-public:
-    explicit OpenDialogDriver(QString path, int limitMs = 5000);
-    bool Driven() const { return driven_; }
-    const QStringList& NameFilters() const { return filters_; }
-
-private:
-    QString path_;
-    bool driven_ = false;
-    QStringList filters_;
-    std::unique_ptr<QTimer> poll_;
+struct OpenDialogDriver {
+    explicit OpenDialogDriver(const QString& path, int limitMs = 5000);
+    bool Driven() const { return driven; }
+    const QStringList& NameFilters() const { return filters; }
+    bool driven = false;
+    QStringList filters;
+    std::unique_ptr<QTimer> poll;
 };
 
 // Closes and deletes every program window; resets quits.
 void CloseAllWindows();
 
 // Captured openings of links (http, https, mailto).
-class UrlCapture {
-public:
+struct UrlCapture {
     UrlCapture();
     ~UrlCapture();
     const QStringList& Opened() const;
