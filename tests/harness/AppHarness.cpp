@@ -33,16 +33,6 @@ std::unique_ptr<QTimer> PollForModal(int limitMs, Act act) {
     return timer;
 }
 
-class UrlSink : public QObject {
-    Q_OBJECT
-public:
-    QStringList opened;
-public slots:
-    void open(const QUrl& url) { opened << url.toString(); }
-};
-
-UrlSink* urlSink = nullptr;
-
 class TestApp : public Class1 {
 public:
     bool UpdateCheck(const QByteArray& app_id, const QByteArray& ver,
@@ -109,10 +99,8 @@ void CloseAllWindows() {
 }
 
 UrlCapture::UrlCapture() {
-    if (urlSink == nullptr) urlSink = new UrlSink;
-    urlSink->opened.clear();
     for (const char* scheme : {"http", "https", "mailto"})
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), urlSink, "open");
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
 }
 
 UrlCapture::~UrlCapture() {
@@ -120,8 +108,4 @@ UrlCapture::~UrlCapture() {
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
 }
 
-const QStringList& UrlCapture::Opened() const { return urlSink->opened; }
-
 }  // namespace harness
-
-#include "AppHarness.moc"

@@ -60,10 +60,17 @@ struct OpenDialogDriver {
 void CloseAllWindows();
 
 // Captured openings of links (http, https, mailto).
-struct UrlCapture {
+class UrlCapture : public QObject {
+    Q_OBJECT
+public:
     UrlCapture();
-    ~UrlCapture();
-    const QStringList& Opened() const;
+    ~UrlCapture() override;
+    const QStringList& Opened() const { return opened_; }
+public slots:
+    void open(const QUrl& url) { opened_ << url.toString(); }
+
+private:
+    QStringList opened_;
 };
 
 }  // namespace harness

@@ -1,5 +1,5 @@
-// The result and About windows as the user sees them: their controls, links,
-// close buttons, placement, and the About window's single instance.
+// The result, About and update notice windows as the user sees them: their
+// controls, links, buttons, keys, placement and single instances.
 #include <QtTest>
 #include <QtWidgets>
 #include <set>
@@ -7,9 +7,8 @@
 #include "TarnwickConfig.h"
 #include "app/Class1.h"
 #include "harness/AppHarness.h"
-#include "platform/widgets/BundleResources.h"
 #include "platform/widgets/MenuBarWindow.h"
-#include "windows/PictureGetters.h"
+#include "update/UpdateWin.h"
 #include "windows/Window1.h"
 
 using namespace platform;
@@ -17,24 +16,11 @@ using namespace platform;
 namespace {
 
 Window* Open(const QString& kind) {
-    if (kind == "about") {
-        App()->_kono_Action();
-        return GetImplicitWindow(QStringLiteral("Window2.Window2"));
-    }
+    if (kind == "notice") return UpdateWin::ImplicitInstance();
+    if (kind == "about") return App()->_kono_Action(), GetImplicitWindow("Window2.Window2");
     auto* w = new Window1;
     w->Constructor();
     return w;
-}
-
-// Glyph index 0 is the box a font draws for a character it lacks.
-bool HasAllGlyphs(const QString& text, const QFont& font) {
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    for (const QGlyphRun& run : layout.glyphRuns())
-        if (run.glyphIndexes().contains(0)) return false;
-    return true;
 }
 
 const QColor kBlack(0, 0, 0), kBlue(0, 0, 255), kRed(255, 0, 0);
@@ -46,26 +32,31 @@ struct Control {
     const char *kind, *name;
     QRect geometry;
     QString text;
-    int pixels;
+    int pixels;         // 0: the desktop's size
     const char* style;  // b: bold, u: underlined
     QColor color;
     QString opens{};  // a link's address
 };
+// clang-format off
 const Control kControls[] = {
-    {"result", "PushButton2", {183, 111, 69, 20}, "閉じる", 12, "", {}},
-    {"result", "StaticText1", {20, 10, 240, 20}, "Tarnwick", 12, "", kBlack},
-    {"result", "StaticText2", {104, 42, 161, 20}, "Adobe InDesign CS3", 12, "", kBlack},
-    {"result", "Canvas1", {34, 42, 64, 64}, "", 0, "", {}},
-    {"result", "StaticText3", {105, 61, 137, 18}, "Macintosh Edition", 10, "", kBlack},
-    {"result", "StaticText4", {20, 114, 151, 20}, kSite, 12, "", kBlue, kSite},
-    {"result", "StaticText5", {105, 82, 160, 25}, "サブバージョン不明", 14, "", kBlack},
-    {"about", "PushButton1", {216, 150, 69, 20}, "Close", 12, "", {}},
-    {"about", "StaticText1", {20, 117, 210, 20}, kSite.chopped(1), 11, "u", kBlue, kSite},
-    {"about", "Canvas1", {65, 9, 170, 65}, "", 0, "", {}},
-    {"about", "StaticText2", {20, 147, 150, 20}, kMail, 11, "u", kBlue, kMail},
-    {"about", "StaticText3", {20, 80, 157, 25}, "Tarnwick", 12, "b", kBlack},
-    {"about", "StaticText5", {195, 83, 69, 22}, kVersion, 9, "", kBlack},
+    {"result", "PushButton2", {183, 111,  69,  20}, "閉じる",             12, "",  {}},
+    {"result", "StaticText1", { 20,  10, 240,  20}, "Tarnwick",           12, "",  kBlack},
+    {"result", "StaticText2", {104,  42, 161,  20}, "Adobe InDesign CS3", 12, "",  kBlack},
+    {"result", "Canvas1",     { 34,  42,  64,  64}, "",                    0, "",  {}},
+    {"result", "StaticText3", {105,  61, 137,  18}, "Macintosh Edition",  10, "",  kBlack},
+    {"result", "StaticText4", { 20, 114, 151,  20}, kSite,                12, "",  kBlue, kSite},
+    {"result", "StaticText5", {105,  82, 160,  25}, "サブバージョン不明", 14, "",  kBlack},
+    {"about",  "PushButton1", {216, 150,  69,  20}, "Close",              12, "",  {}},
+    {"about",  "StaticText1", { 20, 117, 210,  20}, kSite.chopped(1),     11, "u", kBlue, kSite},
+    {"about",  "Canvas1",     { 65,   9, 170,  65}, "",                    0, "",  {}},
+    {"about",  "StaticText2", { 20, 147, 150,  20}, kMail,                11, "u", kBlue, kMail},
+    {"about",  "StaticText3", { 20,  80, 157,  25}, "Tarnwick",           12, "b", kBlack},
+    {"about",  "StaticText5", {195,  83,  69,  22}, kVersion,              9, "",  kBlack},
+    {"notice", "Label1",      { 10,  15, 230,  20}, "新しいバージョンが公開されています。", 0, "", {}},
+    {"notice", "PushButton1", {160,  55,  80,  20}, "また後で",            0, "",  {}},
+    {"notice", "PushButton2", { 10,  55, 140,  20}, "サイトを見に行く",    0, "",  {}},
 };
+// clang-format on
 
 }  // namespace
 
@@ -75,29 +66,43 @@ private slots:
     void initTestCase() { harness::StartApplication(); }
     void cleanup() {
         harness::CloseAllWindows();
-        SetApplicationBundleResourcesForTesting({});
-        windows::ResetPictureCachesForTesting();
+        harness::UpdateChecks() = {};
     }
 
     void windowHasItsDesign_data() {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("result") << "result";
-        QTest::newRow("about") << "about";
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("buttons");  // n: minimise, x: maximise, f: fixed size
+        QTest::newRow("result") << "result"
+                                << "" << QSize(280, 150) << "f";
+        QTest::newRow("about") << "about"
+                               << "Tarnwick" << QSize(300, 180) << "nxf";
+        QTest::newRow("notice") << "notice"
+                                << "ヴァージョンアップ情報" << QSize(250, 100) << "n";
     }
     void windowHasItsDesign() {
         QFETCH(QString, kind);
-        const bool about = kind == "about";
+        QFETCH(QString, title);
+        QFETCH(QSize, size);
+        QFETCH(QString, buttons);
         Window* w = Open(kind);
         QVERIFY(w->isVisible());
-        QCOMPARE(w->windowTitle(), about ? "Tarnwick" : "");
-        QCOMPARE(w->Content()->size(), about ? QSize(300, 180) : QSize(280, 150));
-        QCOMPARE(w->minimumSize(), w->maximumSize());
+        QCOMPARE(w->windowTitle(), title);
+        QCOMPARE(w->Content()->size(), size);
+        QCOMPARE(w->minimumSize() == w->maximumSize(), buttons.contains('f'));
         const Qt::WindowFlags flags = w->windowFlags();
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-        QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint), about);
-        QCOMPARE(flags.testFlag(Qt::WindowMaximizeButtonHint), about);
-        QCOMPARE(w->MenuBarView() == nullptr, about);  // the result window has the menus
-        if (about) QCOMPARE(w->Content()->grab().toImage().pixelColor(295, 5), QColor(Qt::white));
+        QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint), buttons.contains('n'));
+        QCOMPARE(flags.testFlag(Qt::WindowMaximizeButtonHint), buttons.contains('x'));
+        QCOMPARE(w->MenuBarView() != nullptr, kind == "result");  // the menus' window
+        if (kind == "about")
+            QCOMPARE(w->Content()->grab().toImage().pixelColor(295, 5), QColor(Qt::white));
+        // The notice is a parentless tool window, which the window manager
+        // keeps above this program's windows only; staying on top would
+        // cover every other program too.
+        QCOMPARE(w->windowType(), kind == "notice" ? Qt::Tool : Qt::Window);
+        QVERIFY(!flags.testFlag(Qt::WindowStaysOnTopHint) && w->parentWidget() == nullptr);
     }
 
     void controlShowsItsDesignAndFits_data() {
@@ -120,16 +125,18 @@ private slots:
             return;
         }
         auto* label = qobject_cast<QLabel*>(control);
+        auto* button = qobject_cast<QPushButton*>(control);
         const QFont font = control->font();
-        QCOMPARE(label ? label->text() : qobject_cast<QPushButton*>(control)->text(), c.text);
-        QCOMPARE(font.pixelSize(), c.pixels);
+        QCOMPARE(label ? label->text() : button->text(), c.text);
+        if (c.pixels != 0) QCOMPARE(font.pixelSize(), c.pixels);
         QCOMPARE(font.bold(), QByteArray(c.style).contains('b'));
         QCOMPARE(font.underline(), QByteArray(c.style).contains('u'));
-        QVERIFY(HasAllGlyphs(c.text, font));
-        if (!label) return;
-        QCOMPARE(label->palette().color(QPalette::WindowText), c.color);
+        for (const QChar ch : c.text) QVERIFY(QFontMetrics(font).inFont(ch));  // no boxes
+        // Only the notice's "サイトを見に行く" answers Return.
+        if (button) QCOMPARE(button->isDefault(), c.text == "サイトを見に行く");
+        if (c.color.isValid()) QCOMPARE(label->palette().color(QPalette::WindowText), c.color);
         const int advance = QFontMetrics(font).horizontalAdvance(c.text);
-        QVERIFY2(advance <= c.geometry.width(), qPrintable(QString::number(advance)));
+        QVERIFY2(!label || advance <= c.geometry.width(), qPrintable(QString::number(advance)));
     }
 
     void linkTurnsRedOverItAndOpensOnRelease_data() {
@@ -171,6 +178,48 @@ private slots:
         QVERIFY(back && back->isVisible());
     }
 
+    void noticeClosesEachWay_data() {
+        QTest::addColumn<QString>("target");  // where the focus is, or what is clicked
+        QTest::addColumn<int>("key");         // 0: a click
+        QTest::addColumn<bool>("visits");
+        QTest::newRow("click the site button") << "PushButton2" << 0 << true;
+        QTest::newRow("Return on the label") << "Label1" << int(Qt::Key_Return) << true;
+        QTest::newRow("Return on later") << "PushButton1" << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter on later") << "PushButton1" << int(Qt::Key_Enter) << true;
+        QTest::newRow("click later") << "PushButton1" << 0 << false;
+        QTest::newRow("close box") << "" << 0 << false;
+    }
+    void noticeClosesEachWay() {
+        QFETCH(QString, target);
+        QFETCH(int, key);
+        QFETCH(bool, visits);
+        harness::UrlCapture urls;
+        QPointer<Window> w = Open("notice");
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* widget = w->Content()->findChild<QWidget*>(target);
+        if (widget == nullptr)
+            w->close();
+        else if (key == 0)
+            QTest::mouseClick(widget, Qt::LeftButton);
+        else
+            widget->setFocus(), QTest::keyClick(widget, Qt::Key(key));
+        QCOMPARE(urls.Opened(), visits ? QStringList{kSite} : QStringList());
+        QTRY_VERIFY(w.isNull());
+        QCOMPARE(harness::Quits().count, 0);
+    }
+
+    void openEventShowsOneNoticeOnlyOnYes() {
+        App()->Event_Open();
+        QCOMPARE(harness::UpdateChecks().arguments,
+                 (QList<QByteArray>{"3", "120", "Unregistered"}));
+        QCOMPARE(WindowCount(), 0);
+        harness::UpdateChecks().answer = true;
+        App()->Event_Open();
+        App()->Event_Open();
+        QCOMPARE(WindowCount(), 1);
+        QCOMPARE(WindowAt(0), Open("notice"));
+    }
+
     void aboutIsOneCentredWindowThatComesBack() {
         QPointer<Window> about = Open("about");
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -187,14 +236,6 @@ private slots:
         QVERIFY(about->close());
         QTRY_VERIFY(about.isNull());
         QCOMPARE(Open("about")->findChild<QLabel*>("StaticText5")->text(), kVersion);
-    }
-
-    void missingLogoLeavesAnEmptyCanvas() {
-        QTemporaryDir emptyResources;
-        SetApplicationBundleResourcesForTesting(emptyResources.path());
-        Window* w = Open("about");
-        QCOMPARE(w->findChild<Canvas*>("Canvas1")->Backdrop(), nullptr);
-        QCOMPARE(w->findChildren<QLabel*>().size(), 4);
     }
 
     void newResultWindowsKeepSteppingDownRight() {
