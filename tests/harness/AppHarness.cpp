@@ -37,7 +37,6 @@ class TestApp : public Class1 {
 public:
     bool UpdateCheck(const QByteArray& app_id, const QByteArray& ver,
                      const QByteArray& regi) override {
-        ++updateChecks.calls;
         updateChecks.arguments = {app_id, ver, regi};
         updateChecks.windowsOpenAtCall = platform::WindowCount();
         return updateChecks.answer;
@@ -47,6 +46,11 @@ public:
 }  // namespace
 
 UpdateCheckRecord& UpdateChecks() { return updateChecks; }
+
+static void ResetQuits() {
+    quitRecord = {};
+    platform::ResetQuitRequest();
+}
 
 void StartApplication() {
     platform::SetQuitAction([](int code) {
@@ -68,11 +72,6 @@ void StartApplication() {
 }
 
 QuitRecord& Quits() { return quitRecord; }
-
-void ResetQuits() {
-    quitRecord = {};
-    platform::ResetQuitRequest();
-}
 
 MessageBoxAnswerer::MessageBoxAnswerer(int limitMs) {
     poll = PollForModal<QMessageBox>(limitMs, [this](QMessageBox* box) {

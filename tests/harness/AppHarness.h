@@ -18,19 +18,16 @@ void StartApplication();
 // `answer` and records its arguments instead of asking a server.
 struct UpdateCheckRecord {
     bool answer = false;
-    int calls = 0;
-    QList<QByteArray> arguments;
     int windowsOpenAtCall = -1;
+    QList<QByteArray> arguments;
 };
 UpdateCheckRecord& UpdateChecks();
 
 // Quit requests are recorded, not performed.
 struct QuitRecord {
-    int count = 0;
-    int code = -1;
+    int count = 0, code = -1;
 };
 QuitRecord& Quits();
-void ResetQuits();
 
 // Answers the next modal message box with OK once it is up, recording its
 // text, the window it stands over and its centre; gives up after `limitMs`.
@@ -65,12 +62,10 @@ class UrlCapture : public QObject {
 public:
     UrlCapture();
     ~UrlCapture() override;
-    const QStringList& Opened() const { return opened_; }
+    const QStringList& Opened() const { return opened; }
+    QStringList opened;
 public slots:
-    void open(const QUrl& url) { opened_ << url.toString(); }
-
-private:
-    QStringList opened_;
+    void open(const QUrl& url) { opened << url.toString(); }
 };
 
 }  // namespace harness
