@@ -33,8 +33,7 @@ std::unique_ptr<QTimer> PollForModal(int limitMs, Act act) {
     return timer;
 }
 
-class TestApp : public Class1 {
-public:
+struct TestApp : Class1 {
     bool UpdateCheck(const QByteArray& app_id, const QByteArray& ver,
                      const QByteArray& regi) override {
         updateChecks.arguments = {app_id, ver, regi};
@@ -47,20 +46,13 @@ public:
 
 UpdateCheckRecord& UpdateChecks() { return updateChecks; }
 
-static void ResetQuits() {
-    quitRecord = {};
-    platform::ResetQuitRequest();
-}
+static void ResetQuits() { quitRecord = {}, platform::ResetQuitRequest(); }
 
 void StartApplication() {
-    platform::SetQuitAction([](int code) {
-        ++quitRecord.count;
-        quitRecord.code = code;
-    });
+    platform::SetQuitAction([](int code) { quitRecord = {quitRecord.count + 1, code}; });
     ResetQuits();
     static bool started = false;
-    if (started) return;
-    started = true;
+    if (std::exchange(started, true)) return;
     platform::SetBundleInfo({QString::fromUtf8(config::kProductName), config::kMajorVersion,
                              config::kMinorVersion, config::kBugVersion,
                              QString::fromUtf8(config::kLongVersion)});

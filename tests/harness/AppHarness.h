@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QtWidgets>
-#include <memory>
 
 namespace harness {
 
