@@ -111,7 +111,6 @@ private slots:
         QCOMPARE(WindowCount(), 0);  // nothing inspected while the drop is delivered
         harness::MessageBoxAnswerer answer;
         QTRY_VERIFY(answer.Answered());
-        QCOMPARE(answer.Text(), QStringLiteral("エラーが起こりましたので\n終了します"));
         QCOMPARE(answer.parent.data(), WindowAt(0));
         QVERIFY(answer.parent->frameGeometry().contains(answer.centre));
         QTest::qWait(50);
@@ -132,7 +131,6 @@ private slots:
                 barShown |= qobject_cast<MenuBarWindow*>(top) && top->isVisible();
             Quit(3);
         });
-        harness::UpdateChecks() = {};
         const int code = RuntimeRun(documents);
         harness::StartApplication();  // the quit recorder back in place
         QCOMPARE(code, 3);
@@ -145,6 +143,13 @@ private slots:
         PostOpenDocuments(QList<QByteArray>(300, Document("many.indd")));
         Probe probe;
         QTRY_VERIFY(WindowCount() >= 3);
+        QMenu menu;  // a menu the user holds open holds the batch
+        menu.addAction("Quit");
+        menu.popup({0, 0});
+        const int shown = WindowCount();
+        QTest::qWait(50);
+        QVERIFY(menu.isVisible() && WindowCount() == shown);
+        menu.close();
         QCoreApplication::postEvent(&probe, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, {}));
         QTRY_VERIFY(probe.windowsAtEvent > 0);
         QVERIFY(probe.windowsAtEvent < 150);
@@ -180,17 +185,14 @@ private slots:
 
     void escapedExceptionIsReportedAndQuits() {
         QFETCH(QString, named);
-        bool after = false;
         harness::MessageBoxAnswerer answer;
         Dispatch([named] {
             if (named == "unknown") throw 42;
             throw NilObjectException();
         });
-        Dispatch([&] { after = true; });
         QVERIFY(answer.Answered());
         QVERIFY(answer.Text().contains(named));
         QCOMPARE(harness::Quits().code, 1);
-        QVERIFY(!after);  // on the way out: nothing waiting runs
     }
 };
 
