@@ -84,9 +84,10 @@ private slots:
         harness::OpenDialogDriver cancel{QString()};  // stops polling once it has cancelled
         App()->_hiraku_Action();
         QCOMPARE(cancel.NameFilters(), QStringList{"indd (*.indd)"});
-        harness::OpenDialogDriver choose{QString::fromUtf8(Document("chosen.indd"))};
+        harness::MessageBoxAnswerer notFound;  // should the dialog refuse the name
+        harness::OpenDialogDriver choose{QString::fromUtf8(Document(kShiftJis))};
         App()->Event_OpenDocument(nullptr);  // an open event with no document asks for one
-        QCOMPARE(OpenTitles(), QStringList{"chosen.indd"});
+        QCOMPARE(OpenTitles(), QStringList{kShiftJisTitle});
         QCOMPARE(dynamic_cast<Window1*>(WindowAt(0))->StaticText2()->text(),
                  QStringLiteral("Adobe InDesign CS3"));
     }
@@ -129,11 +130,10 @@ private slots:
             seen = OpenTitles();
             for (QWidget* top : QApplication::topLevelWidgets())
                 barShown |= qobject_cast<MenuBarWindow*>(top) && top->isVisible();
-            Quit(3);
+            Quit(0);
         });
-        const int code = RuntimeRun(documents);
+        RuntimeRun(documents);
         harness::StartApplication();  // the quit recorder back in place
-        QCOMPARE(code, 3);
         QCOMPARE(harness::UpdateChecks().windowsOpenAtCall, 0);
         QCOMPARE(seen, (QStringList{kShiftJisTitle, "two.indd", kFfFeTitle}));
         QVERIFY(barShown);

@@ -80,6 +80,7 @@ OpenDialogDriver::OpenDialogDriver(const QString& path, int limitMs) {
         // Typing the path is what works reliably across dialogs in one run.
         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog*>(dialog)->accept();
+        if (dialog->isVisible()) dialog->reject();  // refused: give up rather than wait
     });
 }
 
