@@ -69,7 +69,7 @@ Label* Window1::StaticText4() const { return Control<Label>(QStringLiteral("Stat
 Label* Window1::StaticText5() const { return Control<Label>(QStringLiteral("StaticText5")); }
 
 void Window1::PushButton2_Action(PushButton&) {
-    // The frontmost window, whichever it is, as the button always did.
+    // The frontmost window, whichever it is: not necessarily this one.
     if (Window* front = WindowAt(0)) front->Close();
 }
 

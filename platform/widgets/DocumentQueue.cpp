@@ -1,8 +1,11 @@
 // One document per event-loop turn. A handler that is still running (a
 // message box, the open dialog, a long search yielding to the loop) holds
 // the queue: the next document waits for it rather than piling up behind it.
+// So does a menu the user holds open: Qt closes open menus whenever a new
+// window is shown, which would snatch the menu away at every document.
 #include "DocumentQueue.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <deque>
 
@@ -30,7 +33,7 @@ void DeliverNext() {
         return;
     }
     if (pending.empty()) return;
-    if (HandlerRunning()) {
+    if (HandlerRunning() || QApplication::activePopupWidget() != nullptr) {
         Schedule(kBusyRetryMs);
         return;
     }

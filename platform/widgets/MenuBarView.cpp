@@ -19,13 +19,15 @@ void SyncAction(QAction* action, const MenuItem* item) {
     action->setEnabled(item->Enabled());
 }
 
-void AddItem(QMenu* menu, MenuItem* item) {
-    if (item->IsSeparator()) {
-        menu->addSeparator();
-        return;
-    }
-    auto* action = menu->addAction(item->Text());
+// One action per item, shared by every view: its shortcut is registered
+// once, for the whole program, so it works in whichever of the program's
+// windows is active (those without a menu bar too) and is never ambiguous.
+QAction* ActionOf(MenuItem* item) {
+    if (auto* existing = item->findChild<QAction*>(QString(), Qt::FindDirectChildrenOnly))
+        return existing;
+    auto* action = new QAction(item->Text(), item);
     action->setObjectName(item->Name());
+    action->setShortcutContext(Qt::ApplicationShortcut);
     // Keep the About and Quit items where the menu puts them.
     action->setMenuRole(QAction::NoRole);
     SyncAction(action, item);
@@ -36,6 +38,15 @@ void AddItem(QMenu* menu, MenuItem* item) {
             if (item) item->Action();
         });
     });
+    return action;
+}
+
+void AddItem(QMenu* menu, MenuItem* item) {
+    if (item->IsSeparator()) {
+        menu->addSeparator();
+        return;
+    }
+    menu->addAction(ActionOf(item));
 }
 
 void AddMenu(QMenuBar* view, MenuBar* model, MenuItem* menuModel) {

@@ -43,7 +43,7 @@ void TextStyle::Apply() {
 }
 
 namespace {
-// "Osaka" is the proportional Japanese face of the original design; IPA P
+// "Osaka" is the proportional Japanese face the windows are laid out for; IPA P
 // Gothic is its nearest free counterpart. Asked for by name, fontconfig
 // would pick its default Latin face instead.
 const QStringList& OsakaStandIns() {

@@ -4,7 +4,9 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -35,11 +37,12 @@ void BringToFrontOfList(Window* w) {
     OpenWindows().insert(OpenWindows().begin(), w);
 }
 
-// Frame code of a window that floats above all others.
-constexpr int kFrameGlobalFloating = 7;
+// Frame code of a floating window: above the program's other windows.
+constexpr int kFrameFloating = 7;
 // Placement codes: the system's document placement (each new window a step
-// down and right from the last, below the menu bar window), and centred on
-// the main screen.
+// down and right from the last, below the menu bar window; each run of ten
+// starts a step further right, so the first hundred never cover each other
+// exactly), and centred on the main screen.
 constexpr int kPlacementDefault = 0;
 constexpr int kPlacementMainScreen = 2;
 constexpr int kCascadeStep = 24;
@@ -48,8 +51,10 @@ const QPoint kCascadeOrigin(40, 80);
 
 QPoint NextCascadePosition(const QRect& available) {
     static int placed = 0;
-    const int step = kCascadeStep * (placed++ % kCascadeSteps);
-    return available.topLeft() + kCascadeOrigin + QPoint(step, step);
+    const int down = placed % kCascadeSteps;
+    const int run = (placed / kCascadeSteps) % kCascadeSteps;
+    ++placed;
+    return available.topLeft() + kCascadeOrigin + kCascadeStep * QPoint(down + run, down);
 }
 
 }  // namespace
@@ -96,6 +101,8 @@ void Window::Show() {
             move(NextCascadePosition(available));
         }
     }
+    // A minimised window comes back when shown again.
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
@@ -177,7 +184,9 @@ void Window::UpdateFlags() {
     if (closeButton_) flags |= Qt::WindowCloseButtonHint;
     if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
     if (maximizeButton_) flags |= Qt::WindowMaximizeButtonHint;
-    if (frame_ == kFrameGlobalFloating) flags |= Qt::WindowStaysOnTopHint;
+    // A tool window with no parent is transient for the whole program: the
+    // window manager keeps it above the program's windows, not above others.
+    if (frame_ == kFrameFloating) flags |= Qt::Tool;
     if (flags != windowFlags()) {
         const bool wasVisible = isVisible();
         setWindowFlags(flags);
@@ -211,6 +220,19 @@ void Window::closeEvent(QCloseEvent* e) {
     }
     e->accept();
     Forget();
+}
+
+void Window::keyPressEvent(QKeyEvent* e) {
+    // Return and Enter press the default button wherever the focus is.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        for (auto* button : content_->findChildren<QPushButton*>()) {
+            if (button->isDefault() && button->isEnabled() && button->isVisible()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void Window::dragEnterEvent(QDragEnterEvent* e) { AcceptDocumentDrag(e); }

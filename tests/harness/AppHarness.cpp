@@ -1,21 +1,12 @@
 // Test harness for the widget suites.
 #include "AppHarness.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDesktopServices>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QObject>
-#include <QTimer>
-#include <QUrl>
+#include <QtWidgets>
+#include <tuple>
 
 #include "TarnwickConfig.h"
 #include "app/Class1.h"
 #include "app/Startup.h"
-#include "platform/widgets/Application.h"
 #include "platform/widgets/Quit.h"
 #include "platform/widgets/Runtime.h"
 #include "platform/widgets/Window.h"
@@ -25,43 +16,26 @@ namespace harness {
 namespace {
 
 QuitRecord quitRecord;
+UpdateCheckRecord updateChecks;
 
-// Polls every 5 ms for a modal widget of type W; runs `act` on it once.
-template <typename W>
-QTimer* PollForModal(int limitMs, std::function<void(W*)> act) {
-    auto* timer = new QTimer;
-    auto* elapsed = new int(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, elapsed, limitMs, act] {
-        *elapsed += 5;
-        if (auto* modal = qobject_cast<W*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            act(modal);
-        } else if (*elapsed > limitMs) {
-            timer->stop();
-        }
-    });
-    QObject::connect(timer, &QObject::destroyed, [elapsed] { delete elapsed; });
+// A timer, owned by the caller, that polls every 5 ms for a modal widget of
+// type W and runs `act` on it once; it gives up after `limitMs`.
+template <typename W, typename Act>
+std::unique_ptr<QTimer> PollForModal(int limitMs, Act act) {
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, timer.get(),
+                     [t = timer.get(), rounds = limitMs / 5, act]() mutable {
+                         auto* modal = qobject_cast<W*>(QApplication::activeModalWidget());
+                         if (modal != nullptr || --rounds < 0) t->stop();
+                         if (modal != nullptr) act(modal);
+                     });
     timer->start(5);
     return timer;
 }
 
-class UrlSink : public QObject {
-    Q_OBJECT
-public:
-    QStringList opened;
-public slots:
-    void open(const QUrl& url) { opened << url.toString(); }
-};
-
-UrlSink* urlSink = nullptr;
-
-UpdateCheckRecord updateChecks;
-
-class TestApp : public Class1 {
-public:
+struct TestApp : Class1 {
     bool UpdateCheck(const QByteArray& app_id, const QByteArray& ver,
                      const QByteArray& regi) override {
-        ++updateChecks.calls;
         updateChecks.arguments = {app_id, ver, regi};
         updateChecks.windowsOpenAtCall = platform::WindowCount();
         return updateChecks.answer;
@@ -72,15 +46,13 @@ public:
 
 UpdateCheckRecord& UpdateChecks() { return updateChecks; }
 
+static void ResetQuits() { quitRecord = {}, platform::ResetQuitRequest(); }
+
 void StartApplication() {
-    platform::SetQuitAction([](int code) {
-        ++quitRecord.count;
-        quitRecord.code = code;
-    });
+    platform::SetQuitAction([](int code) { quitRecord = {quitRecord.count + 1, code}; });
     ResetQuits();
     static bool started = false;
-    if (started) return;
-    started = true;
+    if (std::exchange(started, true)) return;
     platform::SetBundleInfo({QString::fromUtf8(config::kProductName), config::kMajorVersion,
                              config::kMinorVersion, config::kBugVersion,
                              QString::fromUtf8(config::kLongVersion)});
@@ -93,51 +65,23 @@ void StartApplication() {
 
 QuitRecord& Quits() { return quitRecord; }
 
-void ResetQuits() {
-    quitRecord = {};
-    platform::ResetQuitRequest();
-}
-
-struct MessageBoxAnswerer::Poll {
-    QTimer* timer;
-};
-
-MessageBoxAnswerer::MessageBoxAnswerer(int limitMs) : poll_(new Poll) {
-    poll_->timer = PollForModal<QMessageBox>(limitMs, [this](QMessageBox* box) {
-        text_ = box->text();
-        answered_ = true;
+MessageBoxAnswerer::MessageBoxAnswerer(int limitMs) {
+    poll = PollForModal<QMessageBox>(limitMs, [this](QMessageBox* box) {
+        std::tie(answered, text, parent) = std::tuple(true, box->text(), box->parentWidget());
+        centre = box->frameGeometry().center();
         box->button(QMessageBox::Ok)->click();
     });
 }
 
-MessageBoxAnswerer::~MessageBoxAnswerer() {
-    delete poll_->timer;
-    delete poll_;
-}
-
-struct OpenDialogDriver::Poll {
-    QTimer* timer;
-};
-
-OpenDialogDriver::OpenDialogDriver(QString path, int limitMs)
-    : path_(std::move(path)), poll_(new Poll) {
-    poll_->timer = PollForModal<QFileDialog>(limitMs, [this](QFileDialog* dialog) {
-        driven_ = true;
-        filters_ = dialog->nameFilters();
-        if (path_.isEmpty()) {
-            dialog->reject();
-            return;
-        }
+OpenDialogDriver::OpenDialogDriver(const QString& path, int limitMs) {
+    poll = PollForModal<QFileDialog>(limitMs, [this, path](QFileDialog* dialog) {
+        std::tie(driven, filters) = std::tuple(true, dialog->nameFilters());
+        if (path.isEmpty()) return dialog->reject();
         // Typing the path is what works reliably across dialogs in one run.
-        if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            edit->setText(path_);
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog*>(dialog)->accept();
+        if (dialog->isVisible()) dialog->reject();  // refused: give up rather than wait
     });
-}
-
-OpenDialogDriver::~OpenDialogDriver() {
-    delete poll_->timer;
-    delete poll_;
 }
 
 void CloseAllWindows() {
@@ -147,10 +91,8 @@ void CloseAllWindows() {
 }
 
 UrlCapture::UrlCapture() {
-    if (urlSink == nullptr) urlSink = new UrlSink;
-    urlSink->opened.clear();
     for (const char* scheme : {"http", "https", "mailto"})
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), urlSink, "open");
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
 }
 
 UrlCapture::~UrlCapture() {
@@ -158,8 +100,4 @@ UrlCapture::~UrlCapture() {
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
 }
 
-const QStringList& UrlCapture::Opened() const { return urlSink->opened; }
-
 }  // namespace harness
-
-#include "AppHarness.moc"

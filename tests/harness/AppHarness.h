@@ -4,82 +4,67 @@
 // between cases.
 #pragma once
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
-#include <QStringList>
-#include <functional>
-
-class QWidget;
+#include <QtWidgets>
 
 namespace harness {
 
-// Runs the program's start-up once per process: bundle data, fonts, the
-// document type, the application object and its menu bar and handlers.
-// Every call puts the quit recorder (back) in place.
+// Runs the program's start-up once per process (bundle data, fonts, the
+// document type, the application object, its menu bar and handlers); every
+// call puts the quit recorder (back) in place.
 void StartApplication();
 
-// The application object the suites run: the program's own, but for its
-// update check, which answers `answer` and records its arguments instead of
-// asking a server (the exchange itself has its own suite, on loopback).
+// The update check of the application object the suites run: it answers
+// `answer` and records its arguments instead of asking a server.
 struct UpdateCheckRecord {
     bool answer = false;
-    int calls = 0;
-    QList<QByteArray> arguments;
     int windowsOpenAtCall = -1;
+    QList<QByteArray> arguments;
 };
 UpdateCheckRecord& UpdateChecks();
 
 // Quit requests are recorded, not performed.
 struct QuitRecord {
-    int count = 0;
-    int code = -1;
+    int count = 0, code = -1;
 };
 QuitRecord& Quits();
-void ResetQuits();
 
 // Answers the next modal message box with OK once it is up, recording its
-// text; gives up after `limitMs`.
-class MessageBoxAnswerer {
-public:
+// text, the window it stands over and its centre; gives up after `limitMs`.
+struct MessageBoxAnswerer {
     explicit MessageBoxAnswerer(int limitMs = 5000);
-    ~MessageBoxAnswerer();
-    bool Answered() const { return answered_; }
-    const QString& Text() const { return text_; }
-
-private:
-    bool answered_ = false;
-    QString text_;
-    struct Poll;
-    Poll* poll_;
+    bool Answered() const { return answered; }
+    const QString& Text() const { return text; }
+    bool answered = false;
+    QString text;
+    QPointer<QWidget> parent;
+    QPoint centre;
+    std::unique_ptr<QTimer> poll;
 };
 
 // Drives the next modal open dialog: types `path` and accepts it, or
 // cancels when `path` is empty. Gives up after `limitMs`.
-class OpenDialogDriver {
-public:
-    explicit OpenDialogDriver(QString path, int limitMs = 5000);
-    ~OpenDialogDriver();
-    bool Driven() const { return driven_; }
-    const QStringList& NameFilters() const { return filters_; }
-
-private:
-    QString path_;
-    bool driven_ = false;
-    QStringList filters_;
-    struct Poll;
-    Poll* poll_;
+struct OpenDialogDriver {
+    explicit OpenDialogDriver(const QString& path, int limitMs = 5000);
+    bool Driven() const { return driven; }
+    const QStringList& NameFilters() const { return filters; }
+    bool driven = false;
+    QStringList filters;
+    std::unique_ptr<QTimer> poll;
 };
 
 // Closes and deletes every program window; resets quits.
 void CloseAllWindows();
 
 // Captured openings of links (http, https, mailto).
-class UrlCapture {
+class UrlCapture : public QObject {
+    Q_OBJECT
 public:
     UrlCapture();
-    ~UrlCapture();
-    const QStringList& Opened() const;
+    ~UrlCapture() override;
+    const QStringList& Opened() const { return opened; }
+    QStringList opened;
+public slots:
+    void open(const QUrl& url) { opened << url.toString(); }
 };
 
 }  // namespace harness
