@@ -6,14 +6,14 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "Window.h"
+#include "WindowStack.h"
 
 namespace platform {
 
 void MsgBox(const QByteArray& text) {
     // Over the program's frontmost window, the one the message is about.
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
-                    QString::fromUtf8(text), QMessageBox::Ok, WindowAt(0));
+                    QString::fromUtf8(text), QMessageBox::Ok, StackAt(0));
     box.exec();
 }
 

@@ -10,32 +10,16 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <vector>
 
 #include "DocumentDrop.h"
 #include "EventDispatch.h"
 #include "MenuBarView.h"
 #include "MenuItem.h"
+#include "WindowStack.h"
 
 namespace platform {
 
 namespace {
-
-// Open windows, frontmost first.
-std::vector<Window*>& OpenWindows() {
-    static std::vector<Window*> windows;
-    return windows;
-}
-
-void Remove(Window* w) {
-    auto& list = OpenWindows();
-    list.erase(std::remove(list.begin(), list.end(), w), list.end());
-}
-
-void BringToFrontOfList(Window* w) {
-    Remove(w);
-    OpenWindows().insert(OpenWindows().begin(), w);
-}
 
 // Frame code of a floating window: above the program's other windows.
 constexpr int kFrameFloating = 7;
@@ -77,7 +61,7 @@ Window::~Window() { Forget(); }
 void Window::Constructor() {
     // From here on the window is open: it is listed, and an implicit
     // instance is found by its class.
-    BringToFrontOfList(this);
+    StackBringToFront(this);
     Layout();
     CreateControls();
     built_ = true;
@@ -106,7 +90,7 @@ void Window::Show() {
     show();
     raise();
     activateWindow();
-    BringToFrontOfList(this);
+    StackBringToFront(this);
 }
 
 void Window::Close() { close(); }
@@ -204,7 +188,7 @@ void Window::UpdateBackground() {
 }
 
 bool Window::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && isVisible()) BringToFrontOfList(this);
+    if (e->type() == QEvent::WindowActivate && isVisible()) StackBringToFront(this);
     return QWidget::event(e);
 }
 
@@ -239,18 +223,15 @@ void Window::dragEnterEvent(QDragEnterEvent* e) { AcceptDocumentDrag(e); }
 
 void Window::dropEvent(QDropEvent* e) { OpenDroppedDocuments(e); }
 
-void Window::Forget() { Remove(this); }
+void Window::Forget() { StackRemove(this); }
 
-Window* WindowAt(int index) {
-    const auto& list = OpenWindows();
-    if (index < 0 || static_cast<size_t>(index) >= list.size()) return nullptr;
-    return list[static_cast<size_t>(index)];
-}
+// Only windows put themselves on the stack.
+Window* WindowAt(int index) { return static_cast<Window*>(StackAt(index)); }
 
-int WindowCount() { return static_cast<int>(OpenWindows().size()); }
+int WindowCount() { return StackSize(); }
 
 Window* GetImplicitWindow(const QString& className) {
-    for (Window* w : OpenWindows())
+    for (int i = 0; Window* w = WindowAt(i); ++i)
         if (w->IsImplicitInstance() && w->ClassName() == className) return w;
     return nullptr;
 }
