@@ -15,7 +15,7 @@ using namespace testsupport;
 
 Q_DECLARE_METATYPE(inspect::Edition)
 
-class TestInspect : public QObject {
+class InspectTest : public QObject {
     Q_OBJECT
     // On tmpfs the holes of the sparse documents read from the zero page.
     QTemporaryDir dir_{QDir("/dev/shm").exists() ? "/dev/shm/tst_inspect_XXXXXX"
@@ -26,7 +26,7 @@ private slots:
     void record();
 };
 
-void TestInspect::record_data() {
+void InspectTest::record_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("subVersion");
     QTest::addColumn<Edition>("edition");
@@ -51,7 +51,7 @@ void TestInspect::record_data() {
     // clang-format on
 }
 
-void TestInspect::record() {
+void InspectTest::record() {
     QFETCH(QString, path);
     QFETCH(QByteArray, subVersion);
     QFETCH(Edition, edition);
@@ -76,5 +76,5 @@ void TestInspect::record() {
     QCOMPARE(yielded, yields);
 }
 
-QTEST_GUILESS_MAIN(TestInspect)
+QTEST_GUILESS_MAIN(InspectTest)
 #include "tst_inspect.moc"

@@ -3,7 +3,7 @@
 // /dev/null` on the same warm file, and the peak resident memory is shown
 // for two document sizes to show that it does not grow with the document.
 //
-// Usage: inspect_bench [directory]   (default: the system's temp directory)
+// Usage: bench_inspect [directory]   (default: the system's temp directory)
 #include <sys/resource.h>
 
 #include <QCoreApplication>
