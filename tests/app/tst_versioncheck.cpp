@@ -120,7 +120,8 @@ void VersionCheckTest::window_data() {
         header(qPrintable(QString::asprintf("big 0x%02X", value)), 48, {{24, b(2)}, {32, b(value)}}) << unknown << "ind.pct" << kDesignSubVersion << QByteArray();
         header(qPrintable(QString::asprintf("little 0x%02X", value)), 48, {{29, b(value)}}) << unknown << "ind.pct" << kDesignSubVersion << QByteArray();
     }
-    crafted("CS5.5 on a CS2 document", Order::Little, 4, 1, "7.5.3.333") << QByteArray("Adobe InDesign CS5.5") << "cs55.pct" << QByteArray("7.5.3.333") << QByteArray("Windows Edition");
+    crafted("CS5.5 on a CS2 document", Order::Little, 4, 1, "4.5.3.333") << QByteArray("Adobe InDesign CS5.5") << "cs55.pct" << QByteArray("4.5.3.333") << QByteArray("Windows Edition");
+    crafted("a 5 elsewhere is not CS5.5", Order::Big, 5, 1, "5.0.4.682") << QByteArray("Adobe InDesign CS3") << "cs3.pct" << QByteArray("5.0.4.682") << QByteArray("Windows Edition");
     crafted("two bytes are never CS5.5", Order::Big, 7, 0, "75") << QByteArray("Adobe InDesign CS5") << "cs5.pct" << QByteArray("75") << mac;
     crafted("edition byte 0x02", Order::Big, 3, 2, "3.0.0.424") << QByteArray("Adobe InDesign CS") << "cs.pct" << QByteArray("3.0.0.424") << QByteArray("Not understand");
     sample("format-corpus_Neddy_Flyer_HeatherRyan.indd") << QByteArray("Adobe InDesign CS") << "cs.pct" << QByteArray("3.0.0.424") << mac;

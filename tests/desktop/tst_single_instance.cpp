@@ -3,6 +3,7 @@
 // as the bytes it was given; its options answer without any display (it runs
 // with a platform that does not exist, so opening a window would abort it).
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -32,14 +33,15 @@ class SingleInstanceTest : public QObject {
     // Runs `tarnwick ARGS` through the shell (which spells bytes that are not
     // UTF-8) in the temporary folder; its exit status, or -1 when it ran a
     // second or more.
-    int Launch(const QString& args, const QString& socket, QByteArray* out = nullptr) {
+    int Launch(const QString& args, const QString& socket, QByteArray* out = nullptr,
+               int waitMs = 1000) {
         QProcess launch;
         launch.setWorkingDirectory(dir_.path());
         launch.start("/usr/bin/env",
                      {"QT_QPA_PLATFORM=none-such", "TARNWICK_INSTANCE_NAME=" + socket, "/bin/sh",
                       "-c", "exec " TARNWICK_EXE " " + args});
         // This process must keep answering meanwhile: no blocking wait.
-        if (!QTest::qWaitFor([&] { return launch.processId() == 0; }, 1000)) return -1;
+        if (!QTest::qWaitFor([&] { return launch.processId() == 0; }, waitMs)) return -1;
         if (out) *out = launch.readAllStandardOutput();
         return launch.exitStatus() == QProcess::NormalExit ? launch.exitCode() : -1;
     }
@@ -48,6 +50,9 @@ private slots:
     void initTestCase() {
         platform::RuntimeRegisterAppObject(&app_);
         QVERIFY(server_.Listen(dir_.filePath("instance")));
+        // Nobody but this user may hand documents over.
+        const auto others = QFile::WriteGroup | QFile::WriteOther;
+        QVERIFY(!(QFileInfo(dir_.filePath("instance")).permissions() & others));
     }
     void init() { app_.opened.clear(); }
 
@@ -95,6 +100,7 @@ private slots:
         QTest::newRow("NUL in path") << QByteArray("TWd1\0\0\0\1\0\0\0\2/\0", 14);
         QTest::newRow("too many") << QByteArray("TWd1\0\0\4\1", 8);
         QTest::newRow("cut short") << QByteArray("TWd1") + one.left(9);
+        QTest::newRow("empty path") << QByteArray("TWd1\0\0\0\1\0\0\0\0", 12);
     }
     void malformedMessageOpensNothing() {
         QFETCH(QByteArray, message);
@@ -107,6 +113,18 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(client.readAll(), QByteArray());  // no answer
         QCOMPARE(app_.opened, Paths{});
+    }
+
+    // A program that takes the connection but never answers counts as absent:
+    // the launch gives up after a second and starts on its own (and, with no
+    // display here, fails).
+    void silentProgramIsTreatedAsAbsent() {
+        QLocalServer silent;
+        QVERIFY(silent.listen(dir_.filePath("silent")));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(Launch("/x.indd", dir_.filePath("silent"), nullptr, 3000) != 0);
+        QVERIFY(clock.elapsed() < 2500);
     }
 
     void staleSocketIsTakenOver() {

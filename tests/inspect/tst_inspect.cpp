@@ -46,6 +46,8 @@ void InspectTest::record_data() {
     row("document ending at the search start", Order::Little, 6, c(0), {}) << QByteArray() << Edition::NotUnderstood << 1;
     row("straddling marker: last chunk", Order::Big, 5, c(3), {{c(1) - 3, Marker(Order::Big, 5)}, {c(3) - 25, Record(Order::Big, 1, "5.0.4.682")}}) << QByteArray("5.0.4.682") << Edition::Windows << 3;
     row("marker in the last, short chunk", Order::Little, 3, c(2) + 100, {{c(2), Marker(Order::Little, 3) + Record(Order::Little, 0, "3.0.0.424")}}) << QByteArray("3.0.0.424") << Edition::Macintosh << 2;
+    // No separator: the chunk's first 9 bytes, and the edition byte 11 bytes before its end.
+    row("marker ending the document, no separator", Order::Big, 4, c(1), {{c(0), "4.0.5.688"}, {c(1) - 12, "\x01"}, {c(1) - 7, Marker(Order::Big, 4)}}) << QByteArray("4.0.5.688") << Edition::Windows << 0;
     row("marker in chunk 40", Order::Big, 4, c(45), {{c(40), RecordChunk(Order::Big, 4, 0, "4.0.5.688")}}) << QByteArray("4.0.5.688") << Edition::Macintosh << 40;
     row("5 GiB, marker past 4 GiB", Order::Big, 6, quint64{5} << 30, {{past4GiB, Marker(Order::Big, 6) + Record(Order::Big, 1, "8.0.1.234")}}) << QByteArray("8.0.1.234") << Edition::Windows << int((past4GiB - 53248) / 4096);
     // clang-format on
