@@ -12,6 +12,7 @@
 #include "app/Class1.h"
 #include "harness/AppHarness.h"
 #include "platform/widgets/Canvas.h"
+#include "platform/widgets/DocumentQueue.h"
 #include "platform/widgets/MenuBarWindow.h"
 #include "platform/widgets/SingleInstance.h"
 #include "platform/widgets/WindowList.h"
@@ -113,6 +114,14 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(client.readAll(), QByteArray());  // no answer
         QCOMPARE(app_.opened, Paths{});
+    }
+
+    // Documents handed over while others still wait open after them.
+    void laterDocumentsWaitBehindEarlierOnes() {
+        platform::PostOpenDocuments({"/a"});
+        platform::PostOpenDocuments({"/b", "/c"});
+        QVERIFY(QTest::qWaitFor([&] { return app_.opened.size() >= 3; }, 1000));
+        QCOMPARE(app_.opened, (Paths{"/a", "/b", "/c"}));
     }
 
     // A program that takes the connection but never answers counts as absent:
