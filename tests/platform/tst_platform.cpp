@@ -11,7 +11,9 @@
 
 #include "platform/core/BinaryStream.h"
 #include "platform/core/ByteString.h"
+#include "platform/widgets/EventDispatch.h"
 #include "platform/widgets/PropertyList.h"
+#include "platform/widgets/Quit.h"
 
 using namespace platform;
 
@@ -25,6 +27,7 @@ private slots:
     void refusesWhatIsNotARegularFile();
     void decodingStopsAtUnreadableEntry_data();
     void decodingStopsAtUnreadableEntry();
+    void nothingRunsOnceQuitting();
 
 private:
     QTemporaryDir dir_;
@@ -135,6 +138,14 @@ void PlatformTest::decodingStopsAtUnreadableEntry() {
     QCOMPARE(entries.size(), size_t(2));
     QCOMPARE(AsInteger(entries[0].value), 5);
     QCOMPARE(AsText(entries[1].value), QByteArray("abc"));
+}
+
+void PlatformTest::nothingRunsOnceQuitting() {
+    Quit(0);
+    bool ran = false;
+    Dispatch([&ran] { ran = true; });
+    ResetQuitRequest();
+    QVERIFY(!ran);
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)
