@@ -63,6 +63,8 @@ private slots:
         QTest::addColumn<Paths>("expected");  // in the launch's folder
         QTest::newRow("one not UTF-8") << R"x(first.indd "$(printf 'sjis-\203\145.indd')")x"
                                        << QByteArray() << Paths{"first.indd", "sjis-\x83\x65.indd"};
+        QTest::newRow("path past 255 bytes")
+            << QString(250, 'l') << QByteArray() << Paths{QByteArray(250, 'l')};
         QTest::newRow("after --") << "-- -v --help" << QByteArray() << Paths{"-v", "--help"};
         QTest::newRow("Qt's") << "-platform -style" << QByteArray() << Paths{"-platform", "-style"};
         QTest::newRow("--version") << "x --version" << QByteArray("Tarnwick 1.2.0\n") << Paths{};
