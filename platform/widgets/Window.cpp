@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "DocumentDrop.h"
 #include "EventDispatch.h"
@@ -64,12 +65,24 @@ void Window::Constructor() {
     StackBringToFront(this);
     Layout();
     CreateControls();
+    ApplyTabOrder();
     built_ = true;
     UpdateFlags();
     UpdateGeometry();
     UpdateBackground();
     Event_Open();
     if (visible_) Show();
+}
+
+void Window::ApplyTabOrder() {
+    // Tab follows the controls' TabIndex, whatever order they were made in.
+    std::vector<RectControl*> order;
+    for (const auto& [name, control] : controls_) order.push_back(control);
+    std::stable_sort(order.begin(), order.end(), [](const RectControl* a, const RectControl* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
 }
 
 void Window::Show() {

@@ -84,6 +84,7 @@ protected:
 
 private:
     void UpdateGeometry();
+    void ApplyTabOrder();
     void UpdateFlags();
     void UpdateBackground();
     void Forget();
