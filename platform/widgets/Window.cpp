@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "DocumentDrop.h"
+#include "DocumentQueue.h"
 #include "EventDispatch.h"
 #include "MenuBarView.h"
 #include "MenuItem.h"
@@ -102,7 +103,11 @@ void Window::Show() {
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
-    activateWindow();
+    // Of a batch of documents only the last window is made active, and it
+    // ends in front as it would anyway. Each activation makes Qt look through
+    // every window of the program: activating them all would make a batch
+    // cost the square of its length.
+    if (!MoreDocumentsFollow()) activateWindow();
     StackBringToFront(this);
 }
 

@@ -71,13 +71,13 @@ private slots:
             emit menu->aboutToShow();  // opening a menu refreshes its items
             seen << menu->title();
             for (QAction* a : menu->actions())
-                seen << (a->isSeparator() ? "-"
-                                          : a->text() + ' ' + a->shortcut().toString() +
-                                                (a->isEnabled() ? " on" : " off"));
+                seen << (a->isSeparator()
+                             ? "-"  // a tab sets the shortcut apart
+                             : a->text().replace('\t', ' ') + (a->isEnabled() ? " on" : " off"));
         }
         QCOMPARE(seen, (QStringList{"File", "開く Ctrl+O on", "Quit Ctrl+Q on", "Edit",
                                     "Undo Ctrl+Z off", "-", "Cut Ctrl+X off", "Copy Ctrl+C off",
-                                    "Paste Ctrl+V off", "Clear  off", "Tarnwick  on"}));
+                                    "Paste Ctrl+V off", "Clear off", "Tarnwick on"}));
     }
 
     void openDialogOpensTheChosenDocument() {
