@@ -1,6 +1,8 @@
 // Start-up sequence.
 #include "Startup.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <exception>
 
@@ -10,6 +12,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/widgets/EventDispatch.h"
 #include "platform/widgets/Runtime.h"
+#include "resources/AppIcon.h"
 
 using namespace platform;
 
@@ -30,7 +33,17 @@ void ApplicationAddMenuHandlers() {
                                   [] { return NotNil(App())->_kono_Action(); });
 }
 
+void InitAppIcon() {
+    // The desktop entry's icon, drawn anew at its sizes: window managers and
+    // task bars pick the size they show from these.
+    QIcon icon;
+    for (const int size : pictures::kIconSizes)
+        icon.addPixmap(QPixmap::fromImage(pictures::DrawAppIcon(size)));
+    QApplication::setWindowIcon(icon);
+}
+
 void Startup() {
+    InitAppIcon();
     InitFileTypes();
     NewAppInstance();
     ApplicationAddMenuHandlers();

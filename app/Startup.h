@@ -6,6 +6,7 @@
 #include <QList>
 
 void Startup();
+void InitAppIcon();
 void InitFileTypes();
 void NewAppInstance();
 void ApplicationAddMenuHandlers();
