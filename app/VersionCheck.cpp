@@ -101,6 +101,8 @@ void Class1::VersionCheck(FolderItem* item) {
         Inspect(*NotNil(item));
     } catch (const RuntimeException&) {
         // What was written stays in the window; the rest keeps its design.
+        // Documents other launches offer from now on are theirs to open.
+        AnnounceQuit();
         MsgBox(QByteArray("エラーが起こりましたので") + EndOfLine() + "終了します");
         Quit(0);
     }

@@ -8,15 +8,14 @@
 #include "Startup.h"
 #include "TarnwickConfig.h"
 #include "platform/widgets/Application.h"
-#include "platform/widgets/SingleInstance.h"
+#include "platform/widgets/InstanceClaim.h"
+#include "platform/widgets/InstanceServer.h"
 
 namespace {
 
-// Tests give each run a socket of its own, so they never meet each other
-// or the user's running Tarnwick.
-QString InstanceSocket() {
-    return platform::InstanceSocketPath(
-        qEnvironmentVariable("TARNWICK_INSTANCE_NAME", QStringLiteral("tarnwick")));
+void SayAlone(const QString& why) {
+    std::fprintf(stderr, "tarnwick: %s; running without taking documents from later launches\n",
+                 why.toLocal8Bit().constData());
 }
 
 }  // namespace
@@ -27,24 +26,33 @@ int main(int argc, char* argv[]) {
     // of those names.
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
-    CommandLine line;
+    // Declared first, so that the lock outlives the socket it guards.
+    platform::InstanceClaim claim;
     {
         // No display is needed to answer the options or to hand over.
         QCoreApplication core(qtArgc, qtArgv);
-        line = ParseCommandLine(argc, argv);
+        const CommandLine line = ParseCommandLine(argc, argv);
         if (line.action != CommandLine::Action::Run) {
             std::fputs(line.text.toLocal8Bit().constData(), stdout);
             return 0;
         }
-        if (platform::HandOverDocuments(InstanceSocket(), line.documents)) return 0;
+        // Tests give each run a socket of its own, so they never meet each
+        // other or the user's running Tarnwick.
+        claim = platform::ClaimInstance(
+            qEnvironmentVariable("TARNWICK_INSTANCE_NAME", QStringLiteral("tarnwick")),
+            line.documents);
+        if (claim.role == platform::InstanceClaim::Role::HandedOver) return 0;
+        if (claim.role == platform::InstanceClaim::Role::Alone) SayAlone(claim.note);
     }
     QApplication application(qtArgc, qtArgv);
     platform::InstanceServer instance;
-    if (!instance.Listen(InstanceSocket())) {
-        std::fprintf(stderr, "tarnwick: running without taking documents from later launches\n");
+    if (QString problem; claim.role == platform::InstanceClaim::Role::Serve &&
+                         !instance.Listen(claim.socketPath, &problem)) {
+        SayAlone(problem);
+        claim.lock.reset();  // later launches need not wait for this program
     }
     platform::SetBundleInfo({QString::fromUtf8(config::kProductName), config::kMajorVersion,
                              config::kMinorVersion, config::kBugVersion,
                              QString::fromUtf8(config::kLongVersion)});
-    return Main(line.documents);
+    return Main(claim.documents);
 }

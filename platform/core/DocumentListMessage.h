@@ -4,7 +4,9 @@
 // socket can never make the program open anything.
 //
 // Layout: the 4 bytes "TWd1", a 32-bit big-endian count, then per document
-// a 32-bit big-endian length and that many bytes. Nothing may follow.
+// a 32-bit big-endian length and that many bytes. Nothing may follow. The
+// running program answers a well-formed list with one byte: taken, or not
+// taken (it is on its way out, and the launch must open them itself).
 #pragma once
 
 #include <QByteArray>
@@ -17,6 +19,9 @@ inline constexpr quint32 kMaxHandedDocuments = 1024;
 inline constexpr quint32 kMaxHandedPathBytes = 4096;  // PATH_MAX on Linux
 inline constexpr qsizetype kMaxDocumentListBytes =
     8 + qsizetype{kMaxHandedDocuments} * (4 + qsizetype{kMaxHandedPathBytes});
+
+inline constexpr char kDocumentsTaken = '\x06';
+inline constexpr char kDocumentsNotTaken = '\x15';
 
 // An empty list is well-formed: it asks the running program to come to the
 // front.

@@ -64,6 +64,7 @@ bool HandlerRunning() { return running > 0; }
 
 void UnhandledException(std::exception_ptr escaped) {
     const QByteArray name = ExceptionName(escaped);
+    AnnounceQuit();
     qWarning("Unhandled exception: %s", name.constData());
     MsgBox("An exception of class " + name + " was not handled." + EndOfLine() +
            "The application must shut down.");

@@ -7,6 +7,7 @@ namespace platform {
 
 namespace {
 bool requested = false;
+bool announced = false;
 int requestedCode = 0;
 std::function<void(int)> quitAction = [](int code) { QCoreApplication::exit(code); };
 }  // namespace
@@ -19,12 +20,16 @@ void Quit(int code) {
 }
 
 bool QuitRequested() { return requested; }
+
+void AnnounceQuit() { announced = true; }
+bool QuitAnnounced() { return announced || requested; }
 int QuitCode() { return requestedCode; }
 
 void SetQuitAction(std::function<void(int)> action) { quitAction = std::move(action); }
 
 void ResetQuitRequest() {
     requested = false;
+    announced = false;
     requestedCode = 0;
 }
 

@@ -10,6 +10,12 @@ void Quit(int code);
 bool QuitRequested();
 int QuitCode();
 
+// The program has decided to quit and waits only for the user to read why
+// (an error message): from here on it takes no documents from other
+// launches. QuitAnnounced() is true from AnnounceQuit() or Quit() on.
+void AnnounceQuit();
+bool QuitAnnounced();
+
 // What Quit does after recording the request; by default it ends the event
 // loop. Tests put a recorder here so that a quit does not end their loops.
 void SetQuitAction(std::function<void(int)> action);

@@ -1,24 +1,40 @@
-// A second launch of the real program against a running instance played by
-// this process: its documents arrive here as open-document events, in order,
-// as the bytes it was given; its options answer without any display (it runs
-// with a platform that does not exist, so opening a window would abort it).
+// Launches of the real program. Against a running program played by this
+// process, whose documents arrive here as open-document events, in order, as
+// the bytes given; options answer without any display. A launch that goes
+// on to run as a program of its own fails at once here: it is given a
+// platform that does not exist. And launches that come all at once, with
+// no program running.
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <future>
 
 #include "app/Class1.h"
 #include "harness/AppHarness.h"
+#include "platform/core/DocumentListMessage.h"
+#include "platform/core/PeerUser.h"
 #include "platform/widgets/Canvas.h"
 #include "platform/widgets/DocumentQueue.h"
+#include "platform/widgets/InstanceClaim.h"
+#include "platform/widgets/InstanceServer.h"
 #include "platform/widgets/MenuBarWindow.h"
-#include "platform/widgets/SingleInstance.h"
 #include "platform/widgets/WindowList.h"
 #include "windows/Window1.h"
 
 using Paths = QList<QByteArray>;
+using Role = platform::InstanceClaim::Role;
+
+mode_t Mode(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0;
+}
 
 struct Recorder : platform::Application {
     Paths opened;
@@ -29,31 +45,36 @@ class SingleInstanceTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
     Recorder app_;
+    platform::InstanceClaim claim_;
     platform::InstanceServer server_;
 
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
     // Runs `tarnwick ARGS` through the shell (which spells bytes that are not
-    // UTF-8) in the temporary folder; its exit status, or -1 when it ran a
-    // second or more.
-    int Launch(const QString& args, const QString& socket, QByteArray* out = nullptr,
-               int waitMs = 1000) {
+    // UTF-8) in the temporary folder, after `env ENV`. Its exit status; -1
+    // when it crashed (it went on to open a window), -2 when it still runs.
+    int Launch(const QString& args, const QStringList& env = {}, QByteArray* out = nullptr,
+               QByteArray* err = nullptr, int waitMs = 3000) {
         QProcess launch;
         launch.setWorkingDirectory(dir_.path());
-        launch.start("/usr/bin/env",
-                     {"QT_QPA_PLATFORM=none-such", "TARNWICK_INSTANCE_NAME=" + socket, "/bin/sh",
-                      "-c", "exec " TARNWICK_EXE " " + args});
+        launch.start("/usr/bin/env", env + QStringList{"QT_QPA_PLATFORM=none-such", "/bin/sh", "-c",
+                                                       "exec " TARNWICK_EXE " " + args});
         // This process must keep answering meanwhile: no blocking wait.
-        if (!QTest::qWaitFor([&] { return launch.processId() == 0; }, waitMs)) return -1;
+        if (!QTest::qWaitFor([&] { return launch.processId() == 0; }, waitMs)) return -2;
         if (out) *out = launch.readAllStandardOutput();
+        if (err) *err = launch.readAllStandardError();
         return launch.exitStatus() == QProcess::NormalExit ? launch.exitCode() : -1;
     }
+    QStringList To(const QString& socket) { return {"TARNWICK_INSTANCE_NAME=" + Path(socket)}; }
 
 private slots:
     void initTestCase() {
         platform::RuntimeRegisterAppObject(&app_);
-        QVERIFY(server_.Listen(dir_.filePath("instance")));
+        claim_ = platform::ClaimInstance(Path("instance"), {});
+        QCOMPARE(claim_.role, Role::Serve);
+        QVERIFY(server_.Listen(claim_.socketPath));
         // Nobody but this user may hand documents over.
-        const auto others = QFile::WriteGroup | QFile::WriteOther;
-        QVERIFY(!(QFileInfo(dir_.filePath("instance")).permissions() & others));
+        QCOMPARE(Mode(Path("instance")), mode_t(0600));
     }
     void init() { app_.opened.clear(); }
 
@@ -65,6 +86,9 @@ private slots:
                                        << QByteArray() << Paths{"first.indd", "sjis-\x83\x65.indd"};
         QTest::newRow("path past 255 bytes")
             << QString(250, 'l') << QByteArray() << Paths{QByteArray(250, 'l')};
+        Paths many;
+        for (int i = 1; i <= 1100; ++i) many << "d" + QByteArray::number(i);
+        QTest::newRow("more than one list holds") << "$(seq -f d%g 1100)" << QByteArray() << many;
         QTest::newRow("after --") << "-- -v --help" << QByteArray() << Paths{"-v", "--help"};
         QTest::newRow("Qt's") << "-platform -style" << QByteArray() << Paths{"-platform", "-style"};
         QTest::newRow("--version") << "x --version" << QByteArray("Tarnwick 1.2.0\n") << Paths{};
@@ -76,9 +100,12 @@ private slots:
         QFETCH(Paths, expected);
         for (QByteArray& path : expected) path.prepend(QFile::encodeName(dir_.path()) + '/');
         QByteArray out;
-        QCOMPARE(Launch(args, dir_.filePath("instance"), &out), 0);
+        QCOMPARE(Launch(args, To("instance"), &out), 0);
         QVERIFY2(printed == "Usage: " ? out.startsWith(printed) : out == printed, out);
-        QVERIFY(QTest::qWaitFor([&] { return app_.opened.size() >= expected.size(); }, 1000));
+        // Served without qWaitFor's pause per turn: a document comes each turn.
+        QElapsedTimer clock;
+        for (clock.start(); app_.opened.size() < expected.size() && clock.elapsed() < 2000;)
+            QCoreApplication::processEvents();
         QTest::qWait(20);
         QCOMPARE(app_.opened, expected);
     }
@@ -91,63 +118,189 @@ private slots:
         barWindow.show();
         other.show();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QCOMPARE(Launch("", dir_.filePath("instance")), 0);
+        QCOMPARE(Launch("", To("instance")), 0);
         QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == &barWindow; }, 1000));
     }
 
-    void malformedMessageOpensNothing_data() {
+    void refusedMessageOpensNothing_data() {
         QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<bool>("foreign");  // sent by a program of another user
         const QByteArray one("\0\0\0\1\0\0\0\2/a", 10);
-        QTest::newRow("wrong tag") << QByteArray("TWd2") + one;
-        QTest::newRow("trailing byte") << QByteArray("TWd1") + one + 'x';
-        QTest::newRow("NUL in path") << QByteArray("TWd1\0\0\0\1\0\0\0\2/\0", 14);
-        QTest::newRow("too many") << QByteArray("TWd1\0\0\4\1", 8);
-        QTest::newRow("cut short") << QByteArray("TWd1") + one.left(9);
-        QTest::newRow("empty path") << QByteArray("TWd1\0\0\0\1\0\0\0\0", 12);
+        QTest::newRow("wrong tag") << QByteArray("TWd2") + one << false;
+        QTest::newRow("trailing byte") << QByteArray("TWd1") + one + 'x' << false;
+        QTest::newRow("NUL in path") << QByteArray("TWd1\0\0\0\1\0\0\0\2/\0", 14) << false;
+        QTest::newRow("too many") << QByteArray("TWd1\0\0\4\1", 8) << false;
+        QTest::newRow("cut short") << QByteArray("TWd1") + one.left(9) << false;
+        QTest::newRow("empty path") << QByteArray("TWd1\0\0\0\1\0\0\0\0", 12) << false;
+        QTest::newRow("another user's") << QByteArray("TWd1") + one << true;
     }
-    void malformedMessageOpensNothing() {
+    void refusedMessageOpensNothing() {
         QFETCH(QByteArray, message);
+        QFETCH(bool, foreign);
+        // Every peer seems another user's when this program's user is not its own.
+        if (foreign) platform::SetThisUserForTesting(::geteuid() + 1);
         QLocalSocket client;
-        client.connectToServer(dir_.filePath("instance"));
+        client.connectToServer(Path("instance"));
         QVERIFY(client.waitForConnected(1000));
         client.write(message);
         QVERIFY(QTest::qWaitFor([&] { return client.state() == QLocalSocket::UnconnectedState; },
                                 3000));
+        platform::SetThisUserForTesting(std::nullopt);
         QTest::qWait(20);
-        QCOMPARE(client.readAll(), QByteArray());  // no answer
+        QCOMPARE(client.bytesAvailable(), 0);  // no answer
         QCOMPARE(app_.opened, Paths{});
     }
 
-    // Documents handed over while others still wait open after them.
-    void laterDocumentsWaitBehindEarlierOnes() {
-        platform::PostOpenDocuments({"/a"});
-        platform::PostOpenDocuments({"/b", "/c"});
-        QVERIFY(QTest::qWaitFor([&] { return app_.opened.size() >= 3; }, 1000));
-        QCOMPARE(app_.opened, (Paths{"/a", "/b", "/c"}));
+    void launchSendsNothingToAnotherUsersProgram() {
+        QLocalServer other;
+        QVERIFY(other.listen(Path("other")));
+        QLockFile held(Path("other.lock"));  // as its running program holds it
+        QVERIFY(held.tryLock());
+        platform::SetThisUserForTesting(::geteuid() + 1);
+        const platform::InstanceClaim claim = platform::ClaimInstance(Path("other"), {"/y.indd"});
+        platform::SetThisUserForTesting(std::nullopt);
+        QCOMPARE(claim.role, Role::Alone);
+        QCOMPARE(claim.documents, Paths{"/y.indd"});
+        QVERIFY(other.waitForNewConnection(1000));
+        QLocalSocket* reached = other.nextPendingConnection();
+        QVERIFY(!reached->waitForReadyRead(100) && reached->bytesAvailable() == 0);
+    }
+
+    // Never a name that another user can take, nor a file that is not a
+    // socket: such a launch runs on its own (and fails here, with no display).
+    void launchTakesNothingThatIsNotItsOwn_data() {
+        QTest::addColumn<QString>("name");      // the socket's
+        QTest::addColumn<QString>("tmp");       // with no runtime folder; empty: one is there
+        QTest::addColumn<QString>("listener");  // another program listening, which gets nothing
+        QTest::addColumn<bool>("alone");        // it says it runs without the hand-over
+        const QString own = QString("/tarnwick-%1").arg(::geteuid());
+        QTest::newRow("file") << Path("file") << ""
+                              << "" << true;
+        QTest::newRow("folder") << Path("folder") << ""
+                                << "" << true;
+        QTest::newRow("shared name") << "tarnwick" << Path("t1") << Path("t1/tarnwick") << false;
+        QTest::newRow("folder open to others")
+            << "tarnwick" << Path("t2") << Path("t2") + own + "/tarnwick" << true;
+    }
+    void launchTakesNothingThatIsNotItsOwn() {
+        QFETCH(QString, name);
+        QFETCH(QString, tmp);
+        QFETCH(QString, listener);
+        QFETCH(bool, alone);
+        QVERIFY(QDir().mkpath(Path("folder")) && QDir().mkpath(Path("t1")));
+        QVERIFY(QDir().mkpath(Path("t2/tarnwick-%1").arg(::geteuid())));
+        ::chmod(QFile::encodeName(Path("t2/tarnwick-%1").arg(::geteuid())).constData(), 0755);
+        QFile file(Path("file"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("keep") == 4);
+        file.close();
+        QLocalServer other;
+        QVERIFY(listener.isEmpty() || other.listen(listener));
+        const QStringList env = tmp.isEmpty()
+                                    ? QStringList{"TARNWICK_INSTANCE_NAME=" + name}
+                                    : QStringList{"-u", "XDG_RUNTIME_DIR", "TMPDIR=" + tmp,
+                                                  "TARNWICK_INSTANCE_NAME=" + name};
+        QByteArray err;
+        QCOMPARE(Launch("/x.indd", env, nullptr, &err), -1);
+        QCOMPARE(err.contains("running without taking documents from later launches"), alone);
+        QVERIFY(!other.hasPendingConnections());
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "keep");
+        // The folder the launch made for itself is its user's alone.
+        if (!alone && !tmp.isEmpty())
+            QCOMPARE(Mode(tmp + QString("/tarnwick-%1").arg(::geteuid())), mode_t(0700));
     }
 
     // A program that takes the connection but never answers counts as absent:
-    // the launch gives up after a second and starts on its own (and, with no
-    // display here, fails).
+    // the launch gives up after a second and starts on its own.
     void silentProgramIsTreatedAsAbsent() {
         QLocalServer silent;
-        QVERIFY(silent.listen(dir_.filePath("silent")));
+        QVERIFY(silent.listen(Path("silent")));
+        QLockFile held(Path("silent.lock"));
+        QVERIFY(held.tryLock());
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(Launch("/x.indd", dir_.filePath("silent"), nullptr, 3000) != 0);
+        QCOMPARE(Launch("/x.indd", To("silent")), -1);
         QVERIFY(clock.elapsed() < 2500);
     }
 
-    void staleSocketIsTakenOver() {
-        auto* crashed = new QLocalServer;  // a crash leaves its socket file, nobody behind it
-        QVERIFY(crashed->listen(dir_.filePath("crashed")));
-        QVERIFY(QFile::rename(dir_.filePath("crashed"), dir_.filePath("stale")));
-        delete crashed;
-        QVERIFY(!platform::InstanceServer().Listen(dir_.filePath("instance")));  // a live one stays
-        platform::InstanceServer successor;
-        QVERIFY(successor.Listen(dir_.filePath("stale")));
-        QCOMPARE(Launch("/x.indd", dir_.filePath("stale")), 0);
-        QVERIFY(QTest::qWaitFor([&] { return app_.opened == Paths{"/x.indd"}; }, 1000));
+    // While the error message is up the program is leaving: a launch keeps
+    // its documents and opens them itself.
+    void programOnItsWayOutLeavesDocumentsToTheLaunch() {
+        harness::StartApplication();
+        platform::InstanceClaim late;
+        harness::MessageBoxAnswerer answer(5000, [&] {
+            auto claiming = std::async(std::launch::async, [this] {
+                return platform::ClaimInstance(Path("instance"), {"/late.indd"});
+            });
+            (void)QTest::qWaitFor(
+                [&] {
+                    return claiming.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+                },
+                5000);
+            late = claiming.get();
+        });
+        platform::FolderItem folder(QFile::encodeName(dir_.path()));  // cannot be read
+        App()->VersionCheck(&folder);
+        platform::RuntimeRegisterAppObject(&app_);
+        harness::CloseAllWindows();
+        QVERIFY(answer.Answered());
+        QCOMPARE(late.role, Role::Alone);
+        QCOMPARE(late.documents, Paths{"/late.indd"});
+        QCOMPARE(platform::PendingDocumentCount(), 0);
+    }
+
+    // With no program running, launches at once leave one, which opens every
+    // document (seen as the documents being opened once the others have
+    // ended). Each runs with no network but its own loopback: the program
+    // that stays asks its update server. Killed, it is taken over at once.
+    void launchesAtOnceLeaveOneProgram() {
+        constexpr int kLaunches = 5;
+        QVERIFY(QDir().mkpath(Path("crowd")));
+        for (int i = 0; i < kLaunches; ++i)
+            QVERIFY(QFile::copy(TARNWICK_SAMPLES_DIR "/tika_testINDD.indd",
+                                Path("crowd/%1.indd").arg(i)));
+        const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(Path("crowd")), IN_OPEN) >= 0);
+        QObject owner;  // the launches end with the test
+        QList<QProcess*> launches;
+        for (int i = 0; i < kLaunches; ++i) {
+            launches << new QProcess(&owner);
+            launches.last()->start("unshare", {"-rn", "env", "QT_QPA_PLATFORM=offscreen",
+                                               "TARNWICK_INSTANCE_NAME=" + Path("crowd-socket"),
+                                               TARNWICK_EXE, Path("crowd/%1.indd").arg(i)});
+        }
+        QSet<QByteArray> opened;
+        auto handedOver = [&] {
+            return std::count_if(launches.begin(), launches.end(), [](QProcess* launch) {
+                return launch->state() == QProcess::NotRunning && launch->exitCode() == 0;
+            });
+        };
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                char events[4096];
+                for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;) {
+                    for (char* at = events; at < events + n;) {
+                        const auto* event = reinterpret_cast<inotify_event*>(at);
+                        if (event->len > 0) opened.insert(QByteArray(event->name));
+                        at += sizeof(inotify_event) + event->len;
+                    }
+                }
+                return handedOver() == kLaunches - 1 && opened.size() == kLaunches;
+            },
+            30000));
+        ::close(watch);
+        QTest::qWait(200);
+        QCOMPARE(handedOver(), kLaunches - 1);
+        // A program alive is never replaced.
+        QVERIFY(!platform::InstanceServer().Listen(Path("crowd-socket")));
+        for (QProcess* launch : launches) launch->kill();
+        for (QProcess* launch : launches)
+            QVERIFY(launch->waitForFinished(5000) || !launch->processId());
+        QElapsedTimer clock;
+        clock.start();
+        const platform::InstanceClaim successor = platform::ClaimInstance(Path("crowd-socket"), {});
+        QCOMPARE(successor.role, Role::Serve);
+        QVERIFY(platform::InstanceServer().Listen(successor.socketPath));
+        QVERIFY(clock.elapsed() < 500);
     }
 
     // Run by install_check.sh from a staged bin/, with no build-tree

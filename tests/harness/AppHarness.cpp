@@ -65,8 +65,9 @@ void StartApplication() {
 
 QuitRecord& Quits() { return quitRecord; }
 
-MessageBoxAnswerer::MessageBoxAnswerer(int limitMs) {
-    poll = PollForModal<QMessageBox>(limitMs, [this](QMessageBox* box) {
+MessageBoxAnswerer::MessageBoxAnswerer(int limitMs, std::function<void()> whileUp) {
+    poll = PollForModal<QMessageBox>(limitMs, [this, whileUp](QMessageBox* box) {
+        if (whileUp) whileUp();
         std::tie(answered, text, parent) = std::tuple(true, box->text(), box->parentWidget());
         centre = box->frameGeometry().center();
         box->button(QMessageBox::Ok)->click();

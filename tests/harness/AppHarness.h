@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QtWidgets>
+#include <functional>
 
 namespace harness {
 
@@ -28,10 +29,11 @@ struct QuitRecord {
 };
 QuitRecord& Quits();
 
-// Answers the next modal message box with OK once it is up, recording its
-// text, the window it stands over and its centre; gives up after `limitMs`.
+// Answers the next modal message box with OK once it is up (after running
+// `whileUp`), recording its text, the window it stands over and its centre;
+// gives up after `limitMs`.
 struct MessageBoxAnswerer {
-    explicit MessageBoxAnswerer(int limitMs = 5000);
+    explicit MessageBoxAnswerer(int limitMs = 5000, std::function<void()> whileUp = {});
     bool Answered() const { return answered; }
     const QString& Text() const { return text; }
     bool answered = false;
