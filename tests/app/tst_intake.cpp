@@ -120,20 +120,25 @@ private slots:
                  (QStringList{"first.indd", kShiftJisTitle, kFfFeTitle, "missing.indd"}));
     }
 
+    // The whole run: the documents open in order after the update check, and
+    // the menus' keys work before any menu has been opened.
     void argumentsOpenInOrderAfterTheUpdateCheck() {
         const QList<QByteArray> documents{Document(kShiftJis), Document("two.indd"),
                                           Document(kFfFe)};
+        for (const auto& menu : App()->GetMenuBar()->Children())  // all off, as at launch
+            for (const auto& item : menu->Children()) item->SetEnabled(false);
         QStringList seen;
         bool barShown = false;
         SetQuitAction([](int code) { QCoreApplication::exit(code); });
-        QObject context;  // ends the timer with the test
+        QObject context;  // ends the timers with the test
         QTimer::singleShot(500, &context, [&] {
             seen = OpenTitles();
             for (QWidget* top : QApplication::topLevelWidgets())
                 barShown |= qobject_cast<MenuBarWindow*>(top) && top->isVisible();
-            Quit(0);
+            QTest::keyClick(QApplication::activeWindow(), Qt::Key_Q, Qt::ControlModifier);
         });
-        RuntimeRun(documents);
+        QTimer::singleShot(3000, &context, [] { Quit(9); });  // Ctrl+Q did nothing
+        QCOMPARE(RuntimeRun(documents), 0);
         harness::StartApplication();  // the quit recorder back in place
         QCOMPARE(harness::UpdateChecks().windowsOpenAtCall, 0);
         QCOMPARE(seen, (QStringList{kShiftJisTitle, "two.indd", kFfFeTitle}));

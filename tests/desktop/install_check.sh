@@ -36,3 +36,8 @@ done
 
 cp "$staged_test" bin/
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 "./bin/$(basename "$staged_test")" installedProgramShowsTheBadge
+
+# Uninstalled, nothing of Tarnwick's is left: no file, no folder it made.
+"$(dirname "$0")/../../scripts/uninstall.sh" "$build/install_manifest_Unspecified.txt" >/dev/null 2>&1
+[ -z "$(find . -name '*tarnwick*')" ] && [ -z "$(find share/icons -name '*x*')" ] ||
+  fail "left behind: $(find . -name '*tarnwick*' -o -path './share/icons/*x*')"

@@ -11,6 +11,8 @@
 
 #include "platform/core/BinaryStream.h"
 #include "platform/core/ByteString.h"
+#include "platform/core/HttpReplyReader.h"
+#include "platform/core/HttpRequest.h"
 #include "platform/widgets/EventDispatch.h"
 #include "platform/widgets/PropertyList.h"
 #include "platform/widgets/Quit.h"
@@ -28,6 +30,10 @@ private slots:
     void decodingStopsAtUnreadableEntry_data();
     void decodingStopsAtUnreadableEntry();
     void nothingRunsOnceQuitting();
+    void urlIsSplitOrRefused_data();
+    void urlIsSplitOrRefused();
+    void headerLimitHoldsAtItsEdge_data();
+    void headerLimitHoldsAtItsEdge();
 
 private:
     QTemporaryDir dir_;
@@ -146,6 +152,55 @@ void PlatformTest::nothingRunsOnceQuitting() {
     Dispatch([&ran] { ran = true; });
     ResetQuitRequest();
     QVERIFY(!ran);
+}
+
+void PlatformTest::urlIsSplitOrRefused_data() {
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QByteArray>("parts");  // host, port and path; empty: refused
+    // clang-format off
+    QTest::newRow("no path")          << "https://h.example"         << QByteArray("h.example 443 /");
+    QTest::newRow("port, no path")    << "https://h.example:8443"    << QByteArray("h.example 8443 /");
+    QTest::newRow("empty port")       << "https://h.example:/a?b=1"  << QByteArray("h.example 443 /a?b=1");
+    QTest::newRow("space in path")    << "https://h.example/a b"     << QByteArray();
+    QTest::newRow("space in host")    << "https://h .example/a"      << QByteArray();
+    QTest::newRow("line end in path") << "https://h.example/a\r\nX: y" << QByteArray();
+    QTest::newRow("port past 65535")  << "https://h.example:65536/"  << QByteArray();
+    QTest::newRow("no host")          << "https://:443/"             << QByteArray();
+    // clang-format on
+}
+
+void PlatformTest::urlIsSplitOrRefused() {
+    QFETCH(QString, url);
+    QFETCH(QByteArray, parts);
+    const auto split = SplitUrl(url, 443);
+    QCOMPARE(split ? split->host + ' ' + Str(split->port) + ' ' + split->path : QByteArray(),
+             parts);
+}
+
+void PlatformTest::headerLimitHoldsAtItsEdge_data() {
+    QTest::addColumn<int>("blockLength");
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("at the limit, CR LF") << 64 << QByteArray("\r\n");
+    QTest::newRow("one past, CR LF") << 65 << QByteArray("\r\n");
+    QTest::newRow("at the limit, LF") << 64 << QByteArray("\n");
+    QTest::newRow("one past, LF") << 65 << QByteArray("\n");
+}
+
+// A header block as long as the limit allows is taken, one byte longer is
+// not, however its closing blank line is cut up on the way.
+void PlatformTest::headerLimitHoldsAtItsEdge() {
+    QFETCH(int, blockLength);
+    QFETCH(QByteArray, lineEnd);
+    QByteArray block = "HTTP/1.0 200 OK" + lineEnd + "X: ";
+    block += QByteArray(blockLength - block.size(), 'a');
+    const QByteArray reply = block + lineEnd + lineEnd + "true";
+    HttpReplyReader reader({.maxHeaderBlock = 64});
+    for (const char byte : reply) reader.Feed(QByteArrayView(&byte, 1));
+    reader.ConnectionClosed();
+    const bool taken = blockLength <= 64;
+    QCOMPARE(reader.HeaderTooLarge(), !taken);
+    QCOMPARE(reader.StatusCode(), taken ? 200 : 0);
+    QCOMPARE(reader.Body(), taken ? QByteArray("true") : QByteArray());
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)

@@ -5,6 +5,7 @@
 #include <QtGui>
 #include <QtTest>
 
+#include "resources/PictureText.h"
 #include "windows/PictureGetters.h"
 
 namespace {
@@ -24,6 +25,43 @@ QImage Load(const QString& name) {
     QFile file(QCoreApplication::applicationDirPath() + "/../Resources/" + name);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QImage::fromData(file.readAll()).convertToFormat(QImage::Format_RGB32);
+}
+
+// Whether a badge's pixel is lettering: near white, inside the badge.
+bool Ink(const QImage& badge, int x, int y) {
+    const QColor c = badge.pixelColor(x, y);
+    return QRect(6, 6, 52, 52).contains(x, y) && qMin(c.red(), qMin(c.green(), c.blue())) > 200;
+}
+
+// How well `text`, in bold and stretched over the badge's lettering, covers
+// it: shared ink over all ink.
+double Overlap(const QImage& badge, const QString& text) {
+    QRectF box;
+    for (int y = 0; y < badge.height(); ++y)
+        for (int x = 0; x < badge.width(); ++x)
+            if (Ink(badge, x, y)) box |= QRectF(x, y, 1, 1);
+    QFont font(pictures::PictureFontFamily());
+    font.setPixelSize(100);
+    font.setBold(true);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF ink = path.boundingRect();
+    const QTransform fit =
+        QTransform::fromTranslate(-ink.left(), -ink.top()) *
+        QTransform::fromScale(box.width() / ink.width(), box.height() / ink.height()) *
+        QTransform::fromTranslate(box.left(), box.top());
+    QImage drawn(badge.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::black);
+    QPainter(&drawn).fillPath(fit.map(path), Qt::white);
+    int both = 0, either = 0;
+    for (int y = 0; y < badge.height(); ++y) {
+        for (int x = 0; x < badge.width(); ++x) {
+            const bool a = Ink(badge, x, y), b = qGray(drawn.pixel(x, y)) > 127;
+            both += a && b;
+            either += a || b;
+        }
+    }
+    return double(both) / std::max(either, 1);
 }
 
 }  // namespace
@@ -69,6 +107,43 @@ private slots:
         QCOMPARE(keyedInside, 0);
         QVERIFY2(light > 40, qPrintable(QString::number(light)));
         for (const QString& other : kBadges) QVERIFY(other == name || Load(other) != image);
+    }
+
+    // Each badge says its own release, in a color of its own: read back by
+    // matching its lettering against every release's name, and by the hue
+    // of its ground.
+    void badgeNamesItsRelease_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("hue");  // -1: grey
+        // clang-format off
+        QTest::newRow("CS")    << "cs.pct"   << "CS"    << 212;  // blue
+        QTest::newRow("CS2")   << "cs2.pct"  << "CS2"   << 146;  // green
+        QTest::newRow("CS3")   << "cs3.pct"  << "CS3"   << 24;   // orange
+        QTest::newRow("CS4")   << "cs4.pct"  << "CS4"   << 262;  // purple
+        QTest::newRow("CS5")   << "cs5.pct"  << "CS5"   << 4;    // red
+        QTest::newRow("CS5.5") << "cs55.pct" << "CS5.5" << 183;  // teal
+        QTest::newRow("none")  << "ind.pct"  << "?"     << -1;
+        // clang-format on
+    }
+    void badgeNamesItsRelease() {
+        QFETCH(QString, name);
+        QFETCH(QString, label);
+        QFETCH(int, hue);
+        const QImage image = Load(name);
+        const QColor ground = image.pixelColor(32, 52);  // below the lettering and the band
+        // Of its color's family: within 20 degrees of hue, or grey.
+        QVERIFY2(hue < 0 ? ground.hsvSaturation() < 20
+                         : ground.hsvSaturation() > 100 &&
+                               qAbs((ground.hsvHue() - hue + 540) % 360 - 180) <= 20,
+                 qPrintable(ground.name()));
+        QString best;
+        double bestOverlap = 0;
+        for (const char* release : {"CS", "CS2", "CS3", "CS4", "CS5", "CS5.5", "?"}) {
+            const double overlap = Overlap(image, release);
+            if (overlap > bestOverlap) std::tie(best, bestOverlap) = std::tuple(release, overlap);
+        }
+        QCOMPARE(best, label);
     }
 };
 
