@@ -34,11 +34,13 @@ void ApplicationAddMenuHandlers() {
 }
 
 void InitAppIcon() {
-    // The desktop entry's icon, drawn anew at its sizes: window managers and
-    // task bars pick the size they show from these.
+    // The desktop entry's icon, drawn anew at the sizes of title bars and
+    // task bars, which pick the one they show from these.
     QIcon icon;
-    for (const int size : pictures::kIconSizes)
-        icon.addPixmap(QPixmap::fromImage(pictures::DrawAppIcon(size)));
+    for (const int size : pictures::kIconSizes) {
+        if (size <= pictures::kWindowIconLargest)
+            icon.addPixmap(QPixmap::fromImage(pictures::DrawAppIcon(size)));
+    }
     QApplication::setWindowIcon(icon);
 }
 
