@@ -275,6 +275,10 @@ private slots:
         App()->GetMenuBar()->UpdateEnabling();
         Window* about = Open("about");
         QVERIFY(QTest::qWaitForWindowActive(about));
+        App()->GetMenuBar()->Lookup("FileQuit")->SetEnabled(false);  // an item off has no key
+        QTest::keyClick(about, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(harness::Quits().count, 0);
+        App()->GetMenuBar()->UpdateEnabling();
         QTest::keyClick(about, Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(harness::Quits().count, 1);
     }
