@@ -79,6 +79,19 @@ Answer HandOver(const QString& socketPath, QList<QByteArray>& rest) {
     return Answer::Taken;
 }
 
+// An absolute name as it is; any other in the user's private runtime folder.
+// Empty, with why in `problem`, when there is no such folder.
+QString SocketPath(const QString& name, QString& problem) {
+    if (QDir::isAbsolutePath(name)) return name;
+    const PrivateFolder folder = PrivateRuntimeFolder();
+    if (folder.path.isEmpty()) {
+        problem = QStringLiteral("no folder of this user's own for the hand-over socket (%1)")
+                      .arg(folder.problem);
+        return {};
+    }
+    return QDir(folder.path).filePath(name);
+}
+
 bool Sendable(const QByteArray& path) {
     return !path.isEmpty() && path.size() <= qsizetype{kMaxHandedPathBytes} && !path.contains('\0');
 }
@@ -88,32 +101,17 @@ bool Sendable(const QByteArray& path) {
 InstanceClaim ClaimInstance(const QString& name, const QList<QByteArray>& nativePaths) {
     InstanceClaim claim;
     claim.documents = Absolute(nativePaths);
-    if (QDir::isAbsolutePath(name)) {
-        claim.socketPath = name;
-    } else {
-        const PrivateFolder folder = PrivateRuntimeFolder();
-        if (folder.path.isEmpty()) {
-            claim.note =
-                QStringLiteral("no folder of this user's own for the hand-over socket (%1)")
-                    .arg(folder.problem);
-            return claim;
-        }
-        claim.socketPath = QDir(folder.path).filePath(name);
-    }
-    // A name no running program could be given (past PATH_MAX): this launch
-    // opens its documents itself.
-    if (!std::all_of(claim.documents.cbegin(), claim.documents.cend(), Sendable)) {
-        claim.note = QStringLiteral("a document's name is too long to hand over");
-        return claim;
-    }
+    claim.socketPath = SocketPath(name, claim.note);
+    if (claim.socketPath.isEmpty()) return claim;
     auto lock = std::make_unique<QLockFile>(claim.socketPath + QStringLiteral(".lock"));
     // Only a holder that has ended makes the lock stale, however old it is.
     lock->setStaleLockTime(0);
     const QDeadlineTimer patience(kInstanceStartMs);
     for (;;) {
         if (lock->tryLock(0)) {
-            // Found out now, before the program starts, so that the user is
-            // told at once: and the lock is let go for the launches to come.
+            // Found out before the program starts, so that the user is told
+            // at once; the lock goes with `lock`, and later launches need not
+            // wait for a program that will not listen.
             claim.note = FreeSocketPath(claim.socketPath);
             if (!claim.note.isEmpty()) return claim;
             claim.role = InstanceClaim::Role::Serve;
@@ -122,6 +120,12 @@ InstanceClaim ClaimInstance(const QString& name, const QList<QByteArray>& native
         }
         if (lock->error() != QLockFile::LockFailedError) {
             claim.note = QStringLiteral("cannot lock %1").arg(lock->fileName());
+            return claim;
+        }
+        // A name no running program could be given (past PATH_MAX): this
+        // launch opens its documents itself.
+        if (!std::all_of(claim.documents.cbegin(), claim.documents.cend(), Sendable)) {
+            claim.note = QStringLiteral("a document's name is too long to hand over");
             return claim;
         }
         switch (HandOver(claim.socketPath, claim.documents)) {
