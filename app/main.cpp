@@ -11,22 +11,12 @@
 #include "platform/widgets/InstanceClaim.h"
 #include "platform/widgets/InstanceServer.h"
 
-namespace {
-
-void SayAlone(const QString& why) {
-    std::fprintf(stderr, "tarnwick: %s; running without taking documents from later launches\n",
-                 why.toLocal8Bit().constData());
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
     // Qt sees the program's name only: it takes arguments such as
     // "-platform" or "-reverse" as its own, which would swallow documents
     // of those names.
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
-    // Declared first, so that the lock outlives the socket it guards.
     platform::InstanceClaim claim;
     {
         // No display is needed to answer the options or to hand over.
@@ -42,15 +32,16 @@ int main(int argc, char* argv[]) {
             qEnvironmentVariable("TARNWICK_INSTANCE_NAME", QStringLiteral("tarnwick")),
             line.documents);
         if (claim.role == platform::InstanceClaim::Role::HandedOver) return 0;
-        if (claim.role == platform::InstanceClaim::Role::Alone) SayAlone(claim.note);
+        if (claim.role == platform::InstanceClaim::Role::Alone)
+            platform::SayRunningAlone(claim.note);
     }
     QApplication application(qtArgc, qtArgv);
+    // Holds the lock from here on; without a socket it lets the lock go,
+    // and later launches need not wait for this program.
     platform::InstanceServer instance;
     if (QString problem; claim.role == platform::InstanceClaim::Role::Serve &&
-                         !instance.Listen(claim.socketPath, &problem)) {
-        SayAlone(problem);
-        claim.lock.reset();  // later launches need not wait for this program
-    }
+                         !instance.Listen(claim.socketPath, std::move(claim.lock), &problem))
+        platform::SayRunningAlone(problem);
     platform::SetBundleInfo({QString::fromUtf8(config::kProductName), config::kMajorVersion,
                              config::kMinorVersion, config::kBugVersion,
                              QString::fromUtf8(config::kLongVersion)});

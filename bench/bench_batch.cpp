@@ -8,7 +8,8 @@
 //
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/bench_batch [N ...]
 //
-// (N defaults to 100 and 600.) It prints both times and their ratio.
+// (N defaults to 100 and 600.) It prints both times and their ratio, and
+// what opening the File menu costs each side once all its windows are up.
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -35,6 +36,7 @@
 namespace {
 
 constexpr int kRuns = 5;
+constexpr int kMenuOpenings = 50;
 const char kDocument[] = TARNWICK_SAMPLES_DIR "/hokkey_a4_eng_cs4.indd";
 const char kPicture[] = TARNWICK_RESOURCES_DIR "/cs4.pct";
 
@@ -47,6 +49,23 @@ void QuitWhen(std::function<bool()> done, std::function<void()> quit) {
         QTimer::singleShot(0, quit);
     });
     watch->start(1);
+}
+
+// Opens and closes the File menu of a window's menu bar again and again,
+// and prints the mean time per opening in milliseconds for the parent.
+void ReportMenuOpening() {
+    QMenu* file = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* bar = window->findChild<QMenuBar*>(); bar && !file)
+            file = bar->actions().first()->menu();
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; file && i < kMenuOpenings; ++i) {
+        file->popup(QPoint(0, 0));
+        file->hide();
+    }
+    std::printf("%.3f\n", static_cast<double>(clock.nsecsElapsed()) / 1e6 / kMenuOpenings);
+    std::fflush(stdout);
 }
 
 // The plain program: what Qt alone costs for the same windows.
@@ -84,7 +103,10 @@ int RunPlain(int argc, char* argv[], int count) {
     };
     QTimer::singleShot(0, next);
     QuitWhen([&] { return static_cast<int>(windows.size()) >= count; },
-             [] { QApplication::exit(0); });
+             [] {
+                 ReportMenuOpening();
+                 QApplication::exit(0);
+             });
     const int code = QApplication::exec();
     windows.clear();
     return code;
@@ -103,12 +125,19 @@ int RunTarnwick(int argc, char* argv[], int count) {
         [count] {
             return platform::PendingDocumentCount() == 0 && platform::WindowCount() >= count;
         },
-        [] { platform::Quit(0); });
+        [] {
+            ReportMenuOpening();
+            platform::Quit(0);
+        });
     return platform::RuntimeRun(QList<QByteArray>(count, QByteArray(kDocument)));
 }
 
-// One child run's wall time in milliseconds, or -1 when it failed.
-double TimeChild(const QString& side, int count) {
+struct ChildRun {
+    double ms = -1;      // wall time, -1 when it failed
+    double menuMs = -1;  // one opening of the File menu
+};
+
+ChildRun TimeChild(const QString& side, int count) {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer clock;
@@ -117,8 +146,9 @@ double TimeChild(const QString& side, int count) {
                 {QStringLiteral("--child"), side, QString::number(count)});
     if (!child.waitForFinished(600'000) || child.exitStatus() != QProcess::NormalExit ||
         child.exitCode() != 0)
-        return -1;
-    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        return {};
+    return {static_cast<double>(clock.nsecsElapsed()) / 1e6,
+            child.readAllStandardOutput().trimmed().toDouble()};
 }
 
 double Median(std::vector<double> values) {
@@ -140,20 +170,23 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) counts << QByteArray(argv[i]).toInt();
     if (counts.isEmpty()) counts = {100, 600};
 
-    std::printf("%8s %12s %12s %8s %14s\n", "windows", "plain Qt ms", "Tarnwick ms", "ratio",
-                "Tarnwick ms/win");
+    std::printf("%8s %12s %12s %8s %14s %14s %14s\n", "windows", "plain Qt ms", "Tarnwick ms",
+                "ratio", "Tarnwick ms/win", "plain menu ms", "Tarnwick menu");
     for (const int count : counts) {
-        std::vector<double> plain, tarnwick;
+        std::vector<double> plain, tarnwick, plainMenu, tarnwickMenu;
         for (int run = 0; run < kRuns; ++run) {
-            plain.push_back(TimeChild(QStringLiteral("plain"), count));
-            tarnwick.push_back(TimeChild(QStringLiteral("tarnwick"), count));
-            if (plain.back() < 0 || tarnwick.back() < 0) {
+            const ChildRun p = TimeChild(QStringLiteral("plain"), count);
+            const ChildRun t = TimeChild(QStringLiteral("tarnwick"), count);
+            if (p.ms < 0 || t.ms < 0) {
                 std::fprintf(stderr, "bench_batch: a run failed (is there a display?)\n");
                 return 1;
             }
+            plain.push_back(p.ms), tarnwick.push_back(t.ms);
+            plainMenu.push_back(p.menuMs), tarnwickMenu.push_back(t.menuMs);
         }
         const double p = Median(plain), t = Median(tarnwick);
-        std::printf("%8d %12.0f %12.0f %8.2f %14.2f\n", count, p, t, t / p, t / count);
+        std::printf("%8d %12.0f %12.0f %8.2f %14.2f %14.2f %14.2f\n", count, p, t, t / p, t / count,
+                    Median(plainMenu), Median(tarnwickMenu));
         std::fflush(stdout);
     }
     return 0;

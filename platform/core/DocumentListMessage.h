@@ -4,9 +4,15 @@
 // socket can never make the program open anything.
 //
 // Layout: the 4 bytes "TWd1", a 32-bit big-endian count, then per document
-// a 32-bit big-endian length and that many bytes. Nothing may follow. The
-// running program answers a well-formed list with one byte: taken, or not
-// taken (it is on its way out, and the launch must open them itself).
+// a 32-bit big-endian length and that many bytes.
+//
+// Each document is handed over on its own, when the running program is
+// about to open it: the program says Ready, the launch Confirms, and only
+// then does the program open it. So a launch that gives up (it heard
+// nothing for a while) leaves nothing behind that the program will open
+// later, and a program that leaves before a document's turn has not taken
+// it. A program that stops waiting for a Confirm shuts its end for reading
+// first: a Confirm sent after that fails to send, and the launch knows.
 #pragma once
 
 #include <QByteArray>
@@ -20,8 +26,14 @@ inline constexpr quint32 kMaxHandedPathBytes = 4096;  // PATH_MAX on Linux
 inline constexpr qsizetype kMaxDocumentListBytes =
     8 + qsizetype{kMaxHandedDocuments} * (4 + qsizetype{kMaxHandedPathBytes});
 
-inline constexpr char kDocumentsTaken = '\x06';
-inline constexpr char kDocumentsNotTaken = '\x15';
+// What the running program says after a well-formed list, a byte at a time:
+inline constexpr char kHandOverWait = '\x16';     // queued; said again while it waits
+inline constexpr char kHandOverReady = '\x05';    // the next document's turn (the empty
+                                                  // list's: coming to the front)
+inline constexpr char kHandOverRefused = '\x15';  // leaving: the launch opens the rest
+inline constexpr char kHandOverEnded = '\x04';    // the rest goes with a batch that failed
+// What the launch says to each Ready, to hand that document over:
+inline constexpr char kHandOverConfirm = '\x06';
 
 // An empty list is well-formed: it asks the running program to come to the
 // front.

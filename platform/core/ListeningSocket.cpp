@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "LocalSocket.h"
+
 namespace platform {
 
 namespace {
@@ -20,24 +22,12 @@ QString SystemError(const QString& path) {
     return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
-// Whether a program listens on the socket at `address`: only a refused
+// Whether a program listens on the socket at `path`: only a refused
 // connection says that none does; a full backlog is a busy program.
-bool SomeoneListens(const sockaddr_un& address) {
-    const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (probe < 0) return true;
-    const int connected =
-        ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    const int error = errno;
+bool SomeoneListens(const QString& path) {
+    const int probe = ConnectLocal(path);
+    if (probe < 0) return errno != ECONNREFUSED;
     ::close(probe);
-    return connected == 0 || error != ECONNREFUSED;
-}
-
-// The address of `path`, or nothing when no socket can have that name.
-bool AddressOf(const QByteArray& native, sockaddr_un& address) {
-    address = {};
-    address.sun_family = AF_UNIX;
-    if (native.isEmpty() || native.size() >= qsizetype{sizeof address.sun_path}) return false;
-    std::memcpy(address.sun_path, native.constData(), static_cast<size_t>(native.size()));
     return true;
 }
 
@@ -46,12 +36,12 @@ bool AddressOf(const QByteArray& native, sockaddr_un& address) {
 QString FreeSocketPath(const QString& path) {
     const QByteArray native = QFile::encodeName(path);
     sockaddr_un address;
-    if (!AddressOf(native, address))
+    if (!LocalAddress(path, address))
         return QStringLiteral("%1: no socket can have this name").arg(path);
     struct stat st {};
     if (::lstat(native.constData(), &st) != 0) return {};
     if (!S_ISSOCK(st.st_mode)) return QStringLiteral("%1 is in the way").arg(path);
-    if (SomeoneListens(address)) return QStringLiteral("another program listens at %1").arg(path);
+    if (SomeoneListens(path)) return QStringLiteral("another program listens at %1").arg(path);
     // Left by a program that ended without removing it.
     if (::unlink(native.constData()) != 0 && errno != ENOENT) return SystemError(path);
     return {};
@@ -61,8 +51,8 @@ ListeningSocket ListenAt(const QString& path) {
     if (QString problem = FreeSocketPath(path); !problem.isEmpty()) return {-1, problem};
     const QByteArray native = QFile::encodeName(path);
     sockaddr_un address;
-    AddressOf(native, address);
-    const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    LocalAddress(path, address);
+    const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (descriptor < 0) return {-1, SystemError(path)};
     // The socket's mode comes from the mask in force when it is bound.
     const mode_t mask = ::umask(S_IRWXG | S_IRWXO | S_IXUSR);
@@ -81,6 +71,28 @@ ListeningSocket ListenAt(const QString& path) {
         return {-1, problem};
     }
     return {descriptor, {}};
+}
+
+Accepted AcceptLocal(int listening) {
+    for (;;) {
+        const int descriptor = ::accept4(listening, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (descriptor >= 0) return {Accepted::Connection, descriptor};
+        switch (errno) {
+            case EINTR:
+            case ECONNABORTED:
+                continue;  // that one has gone; look for the next
+            case EAGAIN:
+                return {Accepted::NoneWaiting, -1};
+            case EMFILE:
+            case ENFILE:
+            case ENOBUFS:
+            case ENOMEM:
+            case EPERM:
+                return {Accepted::TryLater, -1};
+            default:
+                return {Accepted::Lost, -1};
+        }
+    }
 }
 
 }  // namespace platform

@@ -21,4 +21,17 @@ QString FreeSocketPath(const QString& path);
 // connect).
 ListeningSocket ListenAt(const QString& path);
 
+struct Accepted {
+    enum Outcome {
+        Connection,   // `descriptor` is the new connection (non-blocking)
+        NoneWaiting,  // nobody is waiting to be accepted
+        TryLater,     // out of descriptors or memory for now; may pass
+        Lost,         // the listening socket itself no longer works
+    };
+    Outcome outcome;
+    int descriptor;
+};
+// Takes the next connection waiting on the non-blocking socket `listening`.
+Accepted AcceptLocal(int listening);
+
 }  // namespace platform

@@ -1,16 +1,20 @@
 // The launch's side of the hand-over.
 #include "InstanceClaim.h"
 
+#include <unistd.h>
+
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalSocket>
 #include <QThread>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/core/DocumentListMessage.h"
 #include "platform/core/ListeningSocket.h"
+#include "platform/core/LocalSocket.h"
 #include "platform/core/PeerUser.h"
 #include "platform/core/PrivateFolder.h"
 
@@ -22,16 +26,18 @@ namespace {
 constexpr int kStartPollMs = 20;
 
 enum class Answer {
-    Taken,
+    Taken,       // every document of the list is the running program's
     NotTaken,    // the running program is on its way out
     Foreign,     // another user's program is at the other end
-    Silent,      // connected, but no answer in time
-    Unanswered,  // no connection, or closed without an answer
+    Silent,      // it went quiet: it may be stuck
+    Unanswered,  // no connection, or closed before the list was done
 };
 
-int Remaining(const QDeadlineTimer& deadline) {
-    return static_cast<int>(std::max<qint64>(0, deadline.remainingTime()));
-}
+struct Exchange {
+    Answer answer;
+    qsizetype handed = 0;  // the documents it took, from the front of the list
+    bool heard = false;    // it said anything at all
+};
 
 // The running program has a working folder of its own: a relative name is
 // made absolute here, as bytes (the folder's name need not be UTF-8 either).
@@ -46,35 +52,71 @@ QList<QByteArray> Absolute(const QList<QByteArray>& nativePaths) {
     return absolute;
 }
 
-Answer Send(const QString& socketPath, const QList<QByteArray>& list) {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(kInstanceAnswerMs)) return Answer::Unanswered;
+// Hands `list` over, a document per Ready the running program sends.
+Exchange Talk(int connection, const QList<QByteArray>& list) {
     // Not one byte to a program of another user.
-    if (!PeerIsThisUser(socket.socketDescriptor())) return Answer::Foreign;
-    const QDeadlineTimer deadline(kInstanceAnswerMs);
-    socket.write(EncodeDocumentList(list));
-    while (socket.bytesToWrite() > 0 || socket.bytesAvailable() < 1) {
-        const bool progress = socket.bytesToWrite() > 0
-                                  ? socket.waitForBytesWritten(Remaining(deadline))
-                                  : socket.waitForReadyRead(Remaining(deadline));
-        if (progress) continue;
-        // A program that is quitting, or one that has as many launches as it
-        // reads at once, closes without an answer: ask again.
-        return socket.state() == QLocalSocket::UnconnectedState ? Answer::Unanswered
-                                                                : Answer::Silent;
+    if (!PeerIsThisUser(connection)) return {Answer::Foreign};
+    if (!SendAll(connection, EncodeDocumentList(list), kInstanceSilenceMs))
+        return {errno == ETIMEDOUT ? Answer::Silent : Answer::Unanswered};
+    // An empty list has one turn: the program's coming to the front.
+    const qsizetype turns = std::max<qsizetype>(list.size(), 1);
+    Exchange exchange{Answer::Unanswered};
+    for (qsizetype confirmed = 0;;) {
+        char said = 0;
+        switch (ReceiveByte(connection, kInstanceSilenceMs, said)) {
+            case Receipt::Nothing:
+                exchange.answer = Answer::Silent;
+                return exchange;
+            case Receipt::Closed:
+                return exchange;  // asked again with what is left
+            case Receipt::Byte:
+                exchange.heard = true;
+                break;
+        }
+        switch (said) {
+            case kHandOverWait:
+                continue;
+            case kHandOverReady:
+                // A Confirm that cannot be sent came too late: the program
+                // has withdrawn that offer.
+                if (!SendByte(connection, kHandOverConfirm)) return exchange;
+                exchange.handed = std::min(++confirmed, list.size());
+                if (confirmed < turns) continue;
+                exchange.answer = Answer::Taken;
+                return exchange;
+            case kHandOverEnded:
+                exchange.handed = list.size();
+                exchange.answer = Answer::Taken;
+                return exchange;
+            case kHandOverRefused:
+                exchange.answer = Answer::NotTaken;
+                return exchange;
+            default:
+                exchange.answer = Answer::Silent;  // not a Tarnwick that we know
+                return exchange;
+        }
     }
-    return socket.read(1) == QByteArray(1, kDocumentsTaken) ? Answer::Taken : Answer::NotTaken;
+}
+
+Exchange Send(const QString& socketPath, const QList<QByteArray>& list) {
+    const int connection = ConnectLocal(socketPath);
+    if (connection < 0) return {Answer::Unanswered};
+    const Exchange exchange = Talk(connection, list);
+    ::close(connection);
+    return exchange;
 }
 
 // Sends `rest` in lists as long as the running program takes, taking each
-// taken list off `rest`. An empty `rest` is sent once, as an empty list.
-Answer HandOver(const QString& socketPath, QList<QByteArray>& rest) {
+// document it took off `rest`. An empty `rest` is sent once, as an empty
+// list. Whether the program said anything goes into `heard`.
+Answer HandOver(const QString& socketPath, QList<QByteArray>& rest, bool& heard) {
     do {
         const QList<QByteArray> list =
             rest.first(std::min<qsizetype>(rest.size(), kMaxHandedDocuments));
-        if (const Answer answer = Send(socketPath, list); answer != Answer::Taken) return answer;
-        rest.remove(0, list.size());
+        const Exchange exchange = Send(socketPath, list);
+        heard = heard || exchange.heard;
+        rest.remove(0, exchange.handed);
+        if (exchange.answer != Answer::Taken) return exchange.answer;
     } while (!rest.isEmpty());
     return Answer::Taken;
 }
@@ -103,12 +145,15 @@ InstanceClaim ClaimInstance(const QString& name, const QList<QByteArray>& native
     claim.documents = Absolute(nativePaths);
     claim.socketPath = SocketPath(name, claim.note);
     if (claim.socketPath.isEmpty()) return claim;
-    auto lock = std::make_unique<QLockFile>(claim.socketPath + QStringLiteral(".lock"));
-    // Only a holder that has ended makes the lock stale, however old it is.
-    lock->setStaleLockTime(0);
-    const QDeadlineTimer patience(kInstanceStartMs);
+    const QString lockPath = claim.socketPath + QStringLiteral(".lock");
+    QDeadlineTimer patience(kInstanceStartMs);
     for (;;) {
-        if (lock->tryLock(0)) {
+        auto lock = std::make_unique<InstanceLock>(lockPath);
+        if (lock->Status() == InstanceLock::State::InTheWay) {
+            claim.note = lock->Problem();
+            return claim;
+        }
+        if (lock->Status() == InstanceLock::State::Held) {
             // Found out before the program starts, so that the user is told
             // at once; the lock goes with `lock`, and later launches need not
             // wait for a program that will not listen.
@@ -118,17 +163,14 @@ InstanceClaim ClaimInstance(const QString& name, const QList<QByteArray>& native
             claim.lock = std::move(lock);
             return claim;
         }
-        if (lock->error() != QLockFile::LockFailedError) {
-            claim.note = QStringLiteral("cannot lock %1").arg(lock->fileName());
-            return claim;
-        }
         // A name no running program could be given (past PATH_MAX): this
         // launch opens its documents itself.
         if (!std::all_of(claim.documents.cbegin(), claim.documents.cend(), Sendable)) {
             claim.note = QStringLiteral("a document's name is too long to hand over");
             return claim;
         }
-        switch (HandOver(claim.socketPath, claim.documents)) {
+        bool heard = false;
+        switch (HandOver(claim.socketPath, claim.documents, heard)) {
             case Answer::Taken:
                 claim.role = InstanceClaim::Role::HandedOver;
                 return claim;
@@ -143,14 +185,20 @@ InstanceClaim ClaimInstance(const QString& name, const QList<QByteArray>& native
                 claim.note = QStringLiteral("the running Tarnwick does not answer");
                 return claim;
             case Answer::Unanswered:
-                break;  // still starting, or busy: look again
+                break;  // still starting, busy, or leaving: look again
         }
+        if (heard) patience.setRemainingTime(kInstanceStartMs);
         if (patience.hasExpired()) {
             claim.note = QStringLiteral("the running Tarnwick did not take the documents");
             return claim;
         }
         QThread::msleep(kStartPollMs);
     }
+}
+
+void SayRunningAlone(const QString& why) {
+    std::fprintf(stderr, "tarnwick: %s; running without taking documents from later launches\n",
+                 why.toLocal8Bit().constData());
 }
 
 }  // namespace platform

@@ -1,110 +1,172 @@
-// The running program's end of the hand-over.
+// The running program's end of the hand-over: accepting, with rests when
+// the process is out of descriptors (a listener given up on the first
+// failure would leave every later launch waiting on a lock held for
+// nothing), and reading lists within bounds of count, time and memory.
 #include "InstanceServer.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QLocalSocket>
-#include <QTimer>
+#include <unistd.h>
 
-#include "DocumentQueue.h"
-#include "MenuBarWindow.h"
+#include <QFile>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
+
+#include "HandOver.h"
+#include "InstanceClaim.h"
 #include "Quit.h"
-#include "platform/core/DocumentListMessage.h"
 #include "platform/core/ListeningSocket.h"
+#include "platform/core/LocalSocket.h"
 #include "platform/core/PeerUser.h"
 
 namespace platform {
 
 namespace {
 
-// What Qt buffers of one launch ahead of the reader.
-constexpr qint64 kReadBufferBytes = 64 * 1024;
-
-void BringMenuBarWindowToFront() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<MenuBarWindow*>(widget)) {
-            window->showNormal();
-            window->raise();
-            window->activateWindow();
-        }
-    }
-}
+// What one read takes from a launch at most.
+constexpr qsizetype kReadChunkBytes = 64 * 1024;
+constexpr int kLongestAcceptRestMs = 1000;
 
 }  // namespace
 
-InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {
-    connect(&server_, &QLocalServer::newConnection, this, &InstanceServer::Accept);
-}
+// Deleted later: it is often cut from its own notifier's or timer's signal.
+struct InstanceServer::Reader : QObject {
+    int descriptor;
+    QByteArray received;
+    QSocketNotifier readable;
+    QTimer deadline;
+    explicit Reader(int fd) : descriptor(fd), readable(fd, QSocketNotifier::Read) {}
+};
+
+InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {}
 
 InstanceServer::~InstanceServer() {
-    // The socket goes with the program; the caller's lock outlives it, so
-    // no successor can be listening at this path yet.
-    const QString path = server_.fullServerName();
-    server_.close();
-    if (!path.isEmpty()) QFile::remove(path);
+    while (!readers_.empty()) {
+        Reader* reader = readers_.front();
+        Cut(reader);
+        delete reader;
+    }
+    // The socket goes with the program; the lock outlives it, so no
+    // successor can be listening at this path yet.
+    if (listening_ >= 0) {
+        StopListening();
+        QFile::remove(path_);
+    }
 }
 
-bool InstanceServer::Listen(const QString& socketPath, QString* problem) {
+bool InstanceServer::Listen(const QString& socketPath, std::unique_ptr<InstanceLock> lock,
+                            QString* problem) {
     const ListeningSocket listening = ListenAt(socketPath);
     if (listening.descriptor < 0) {
         if (problem) *problem = listening.problem;
         return false;
     }
-    return server_.listen(listening.descriptor);
+    lock_ = std::move(lock);
+    path_ = socketPath;
+    listening_ = listening.descriptor;
+    incoming_ = std::make_unique<QSocketNotifier>(listening_, QSocketNotifier::Read);
+    connect(incoming_.get(), &QSocketNotifier::activated, this, &InstanceServer::AcceptWaiting);
+    return true;
 }
 
-void InstanceServer::Accept() {
-    while (QLocalSocket* client = server_.nextPendingConnection()) {
-        // Another user's program gets nothing, not even an answer; past the
-        // bound, a launch is closed and asks again.
-        if (!PeerIsThisUser(client->socketDescriptor()) ||
-            reading_.size() >= kMaxHandOversInReading) {
-            client->abort();
-            client->deleteLater();
+void InstanceServer::AcceptWaiting() {
+    for (;;) {
+        const Accepted accepted = AcceptLocal(listening_);
+        switch (accepted.outcome) {
+            case Accepted::NoneWaiting:
+                return;
+            case Accepted::TryLater:
+                // Waiting connections stay in the backlog meanwhile.
+                incoming_->setEnabled(false);
+                QTimer::singleShot(acceptRestMs_, this, [this] {
+                    incoming_->setEnabled(true);
+                    AcceptWaiting();
+                });
+                acceptRestMs_ = std::min(acceptRestMs_ * 2, kLongestAcceptRestMs);
+                return;
+            case Accepted::Lost:
+                // Nobody can reach this program any more: the next launch
+                // takes over at once rather than wait on a lock held for
+                // nothing.
+                SayRunningAlone(
+                    QStringLiteral("the hand-over socket %1 stopped working").arg(path_));
+                StopListening();
+                QFile::remove(path_);
+                lock_.reset();
+                return;
+            case Accepted::Connection:
+                break;
+        }
+        acceptRestMs_ = kFirstAcceptRestMs;
+        // Another user's program gets nothing, not even an answer.
+        if (!PeerIsThisUser(accepted.descriptor)) {
+            ::close(accepted.descriptor);
             continue;
         }
-        reading_.insert(client, {});
-        client->setReadBufferSize(kReadBufferBytes);
-        connect(client, &QLocalSocket::readyRead, this, [this, client] { Receive(client); });
-        connect(client, &QLocalSocket::disconnected, this, [this, client] { Finish(client); });
-        QTimer::singleShot(kHandOverReadMs, client, [this, client] { Finish(client); });
+        if (readers_.size() >= size_t{kMaxListsInReading}) Cut(readers_.front());
+        auto* added = readers_.emplace_back(new Reader(accepted.descriptor));
+        connect(&added->readable, &QSocketNotifier::activated, this,
+                [this, added] { Read(added); });
+        connect(&added->deadline, &QTimer::timeout, this, [this, added] { Cut(added); });
+        added->deadline.setSingleShot(true);
+        added->deadline.start(kHandOverReadMs);
+        // A launch writes its list as it connects: most are whole already.
+        Read(added);
     }
 }
 
-void InstanceServer::Receive(QLocalSocket* client) {
-    const auto found = reading_.find(client);
-    if (found == reading_.end()) return;
-    QByteArray& received = *found;
-    // Never more than one byte past the largest well-formed message.
-    received.append(client->read(kMaxDocumentListBytes + 1 - received.size()));
-    const DocumentListReading reading = ReadDocumentList(received);
-    switch (reading.state) {
-        case DocumentListReading::State::Incomplete:
-            return;
-        case DocumentListReading::State::Malformed:
-            Finish(client);
-            return;
-        case DocumentListReading::State::Complete:
-            break;
+void InstanceServer::Read(Reader* reader) {
+    for (;;) {
+        // Never more than one byte past the largest well-formed list.
+        const qsizetype room = kMaxDocumentListBytes + 1 - reader->received.size();
+        const qsizetype got =
+            ReceiveAvailable(reader->descriptor, reader->received, std::min(kReadChunkBytes, room));
+        if (got < 0) return;  // the rest is still on its way
+        bytesInReading_ += got;
+        if (bytesInReading_ > kMaxBytesInReading) break;
+        const DocumentListReading reading = ReadDocumentList(reader->received);
+        switch (reading.state) {
+            case DocumentListReading::State::Incomplete:
+                if (got > 0) continue;
+                break;  // closed before the end
+            case DocumentListReading::State::Malformed:
+                break;
+            case DocumentListReading::State::Complete:
+                Queue(reader, reading.nativePaths);
+                return;
+        }
+        break;
     }
-    // A program on its way out would never open them: the launch does.
-    const bool taken = !QuitAnnounced();
-    client->write(QByteArray(1, taken ? kDocumentsTaken : kDocumentsNotTaken));
-    client->flush();
-    Finish(client);
-    if (!taken) return;
-    if (reading.nativePaths.isEmpty()) {
-        BringMenuBarWindowToFront();
-    } else {
-        PostOpenDocuments(reading.nativePaths);
-    }
+    Cut(reader);
 }
 
-void InstanceServer::Finish(QLocalSocket* client) {
-    if (reading_.remove(client) == 0) return;
-    // An answer written just before is sent before the connection closes.
-    client->disconnectFromServer();
-    client->deleteLater();
+void InstanceServer::Queue(Reader* reader, const QList<QByteArray>& nativePaths) {
+    const int descriptor = std::exchange(reader->descriptor, -1);
+    Cut(reader);
+    if (QuitAnnounced()) {
+        // A program on its way out would never open them: the launch does.
+        SendByte(descriptor, kHandOverRefused);
+        ::close(descriptor);
+        return;
+    }
+    auto handOver = std::make_unique<HandOver>(descriptor, nativePaths);
+    // Past the bounds it is closed unanswered, and its launch asks again.
+    if (HandOver::HeldBytes() > kMaxBytesQueued || HandOver::Count() > kMaxListsQueued) return;
+    PostDocumentSource(std::move(handOver));
+}
+
+void InstanceServer::Cut(Reader* reader) {
+    bytesInReading_ -= reader->received.size();
+    reader->readable.setEnabled(false);
+    reader->deadline.stop();
+    if (reader->descriptor >= 0) ::close(reader->descriptor);
+    readers_.remove(reader);
+    reader->deleteLater();
+}
+
+void InstanceServer::StopListening() {
+    incoming_.reset();
+    ::close(listening_);
+    listening_ = -1;
 }
 
 }  // namespace platform

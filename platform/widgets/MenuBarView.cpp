@@ -36,6 +36,7 @@ QAction* CommandOf(MenuItem* item) {
     };
     sync();
     QObject::connect(item, &MenuItem::Changed, command, sync);
+    QObject::connect(item, &MenuItem::EnabledChanged, command, sync);
     QObject::connect(command, &QAction::triggered, command, [item] { Perform(item); });
     return command;
 }
@@ -44,21 +45,30 @@ QAction* CommandOf(MenuItem* item) {
 // shortcut written after a tab, as menus lay it out. A menu ties itself to
 // every action it shows with a unique connection, so showing the shared
 // command in every window's menus would make each new window cost as much
-// as the windows already open.
+// as the windows already open. Its enabling is brought up to date only as
+// its own menu is about to show (ShowEnabling): following every item's
+// changes in every window's menus would make opening a menu cost as much.
 QAction* ShownAction(MenuItem* item, QMenu* menu) {
     auto* shown = new QAction(menu);
     shown->setMenuRole(QAction::NoRole);  // the About and Quit items stay where they are
+    shown->setData(QVariant::fromValue<QObject*>(item));
+    shown->setEnabled(item->Enabled());
     auto sync = [shown, item] {
         const QKeySequence keys = KeySequenceOf(item->KeyboardShortcut());
         shown->setText(keys.isEmpty()
                            ? item->Text()
                            : item->Text() + u'\t' + keys.toString(QKeySequence::NativeText));
-        shown->setEnabled(item->Enabled());
     };
     sync();
     QObject::connect(item, &MenuItem::Changed, shown, sync);
     QObject::connect(shown, &QAction::triggered, shown, [item] { Perform(item); });
     return shown;
+}
+
+void ShowEnabling(QMenu* menu) {
+    for (QAction* shown : menu->actions())
+        if (auto* item = qobject_cast<MenuItem*>(shown->data().value<QObject*>()))
+            shown->setEnabled(item->Enabled());
 }
 
 void AddItem(QMenuBar* view, QMenu* menu, MenuItem* item) {
@@ -77,11 +87,13 @@ void AddMenu(QMenuBar* view, MenuBar* model, MenuItem* menuModel) {
     for (const auto& item : menuModel->Children()) AddItem(view, menu, item.get());
     QObject::connect(menuModel, &MenuItem::ChildAppended, menu,
                      [view, menu](MenuItem* item) { AddItem(view, menu, item); });
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [model = QPointer<MenuBar>(model)] {
-        Dispatch([model] {
-            if (model) model->UpdateEnabling();
-        });
-    });
+    QObject::connect(menu, &QMenu::aboutToShow, menu,
+                     [model = QPointer<MenuBar>(model), menu = QPointer<QMenu>(menu)] {
+                         Dispatch([model, menu] {
+                             if (model) model->UpdateEnabling();
+                             if (menu) ShowEnabling(menu);
+                         });
+                     });
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ void MenuItem::SetAutoEnable(bool autoEnable) { autoEnable_ = autoEnable; }
 void MenuItem::SetEnabled(bool enabled) {
     if (enabled_ == enabled) return;
     enabled_ = enabled;
-    emit Changed();
+    emit EnabledChanged();
 }
 
 void MenuItem::Append(MenuItem* child) {

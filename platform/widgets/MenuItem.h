@@ -44,7 +44,8 @@ public:
     virtual void Action();
 
 signals:
-    void Changed();
+    void Changed();  // text or shortcut
+    void EnabledChanged();
     void ChildAppended(platform::MenuItem* child);
 
 private:

@@ -9,6 +9,7 @@ namespace {
 bool requested = false;
 bool announced = false;
 int requestedCode = 0;
+std::function<void()> announcedHandler;
 std::function<void(int)> quitAction = [](int code) { QCoreApplication::exit(code); };
 }  // namespace
 
@@ -21,7 +22,15 @@ void Quit(int code) {
 
 bool QuitRequested() { return requested; }
 
-void AnnounceQuit() { announced = true; }
+void AnnounceQuit() {
+    if (announced) return;
+    announced = true;
+    if (announcedHandler) announcedHandler();
+}
+
+void SetQuitAnnouncedHandler(std::function<void()> handler) {
+    announcedHandler = std::move(handler);
+}
 bool QuitAnnounced() { return announced || requested; }
 int QuitCode() { return requestedCode; }
 

@@ -15,6 +15,8 @@ int QuitCode();
 // launches. QuitAnnounced() is true from AnnounceQuit() or Quit() on.
 void AnnounceQuit();
 bool QuitAnnounced();
+// Runs once, at the first AnnounceQuit().
+void SetQuitAnnouncedHandler(std::function<void()> handler);
 
 // What Quit does after recording the request; by default it ends the event
 // loop. Tests put a recorder here so that a quit does not end their loops.

@@ -39,6 +39,7 @@ int RuntimeRun(const QList<QByteArray>& documents) {
         PostOpenDocuments(documents);
     });
     const int code = QuitRequested() ? QuitCode() : QApplication::exec();
+    DropQueuedDocuments();
     while (Window* w = WindowAt(0)) delete w;
     return code;
 }

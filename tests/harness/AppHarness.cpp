@@ -51,15 +51,15 @@ static void ResetQuits() { quitRecord = {}, platform::ResetQuitRequest(); }
 void StartApplication() {
     platform::SetQuitAction([](int code) { quitRecord = {quitRecord.count + 1, code}; });
     ResetQuits();
-    static bool started = false;
-    if (std::exchange(started, true)) return;
+    static TestApp* started = nullptr;
+    if (started) return platform::RuntimeRegisterAppObject(started);
     platform::SetBundleInfo({QString::fromUtf8(config::kProductName), config::kMajorVersion,
                              config::kMinorVersion, config::kBugVersion,
                              QString::fromUtf8(config::kLongVersion)});
     platform::RunFrameworkInitialization(&Startup);
     static TestApp app;
     app.SetMenuBar(platform::GetAppObject()->GetMenuBar());
-    platform::RuntimeRegisterAppObject(&app);
+    platform::RuntimeRegisterAppObject(started = &app);
     ApplicationAddMenuHandlers();
 }
 

@@ -11,7 +11,7 @@ namespace harness {
 
 // Runs the program's start-up once per process (bundle data, fonts, the
 // document type, the application object, its menu bar and handlers); every
-// call puts the quit recorder (back) in place.
+// call puts the quit recorder and the application object (back) in place.
 void StartApplication();
 
 // The update check of the application object the suites run: it answers

@@ -1,0 +1,125 @@
+// The running program's side of one launch's list, from its queueing to its
+// last document.
+#include "HandOver.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <cerrno>
+#include <numeric>
+
+#include "MenuBarWindow.h"
+#include "platform/core/DocumentListMessage.h"
+#include "platform/core/LocalSocket.h"
+
+namespace platform {
+
+namespace {
+
+qsizetype live = 0;
+qsizetype heldByAll = 0;
+
+void BringMenuBarWindowToFront() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<MenuBarWindow*>(widget)) {
+            window->showNormal();
+            window->raise();
+            window->activateWindow();
+        }
+    }
+}
+
+}  // namespace
+
+HandOver::HandOver(int descriptor, const QList<QByteArray>& nativePaths)
+    : descriptor_(descriptor),
+      paths_(nativePaths),
+      heldBytes_(
+          std::accumulate(nativePaths.begin(), nativePaths.end(), qsizetype{0},
+                          [](qsizetype sum, const QByteArray& p) { return sum + p.size(); })),
+      launchEnd_(descriptor, QSocketNotifier::Read) {
+    ++live;
+    heldByAll += heldBytes_;
+    connect(&launchEnd_, &QSocketNotifier::activated, this, &HandOver::LaunchSpoke);
+    connect(&waitTimer_, &QTimer::timeout, this, &HandOver::SayWait);
+    waitTimer_.start(kHandOverWaitEveryMs);
+    SayWait();
+}
+
+HandOver::~HandOver() { End(); }
+
+std::optional<QByteArray> HandOver::Next() {
+    // An empty list asks for the front: its one turn is that.
+    const bool front = paths_.isEmpty() && next_ == 0;
+    if (descriptor_ < 0 || (!front && next_ >= paths_.size()) || !Offer()) {
+        End();
+        return std::nullopt;
+    }
+    if (front) {
+        ++next_;
+        End();
+        BringMenuBarWindowToFront();
+        return std::nullopt;
+    }
+    const QByteArray path = paths_.at(next_++);
+    if (next_ == paths_.size()) End();
+    return path;
+}
+
+qsizetype HandOver::Remaining() const {
+    return descriptor_ < 0 ? 0 : paths_.size() - std::min(next_, paths_.size());
+}
+
+void HandOver::Abandon(bool failing) {
+    if (descriptor_ < 0) return;
+    // The rest of a failing batch goes with it, as its own documents would;
+    // any other launch opens the rest itself.
+    SendByte(descriptor_, failing ? kHandOverEnded : kHandOverRefused);
+    End();
+}
+
+qsizetype HandOver::Count() { return live; }
+qsizetype HandOver::HeldBytes() { return heldByAll; }
+
+bool HandOver::Offer() {
+    if (!SendByte(descriptor_, kHandOverReady)) return false;
+    // Waited for here, not in the event loop: nothing the user does can come
+    // between an offer and its answer.
+    char answer = 0;
+    Receipt receipt = ReceiveByte(descriptor_, kHandOverConfirmMs, answer);
+    if (receipt == Receipt::Nothing) {
+        // Too late from now on: once reading is shut, a Confirm still to be
+        // sent fails to send (the launch then opens the document itself),
+        // and one sent before is still read here.
+        ::shutdown(descriptor_, SHUT_RD);
+        receipt = ReceiveByte(descriptor_, 0, answer);
+    }
+    return receipt == Receipt::Byte && answer == kHandOverConfirm;
+}
+
+void HandOver::SayWait() {
+    // A launch that has gone makes the send fail; one that does not read
+    // for a while fills its buffer, which is no reason to drop it.
+    if (!SendByte(descriptor_, kHandOverWait) && errno != EAGAIN) End();
+}
+
+void HandOver::LaunchSpoke() {
+    // Between offers a launch has nothing to say: it has closed, or it
+    // breaks the exchange. Either way it is done here.
+    End();
+}
+
+void HandOver::End() {
+    if (descriptor_ < 0) return;
+    launchEnd_.setEnabled(false);
+    waitTimer_.stop();
+    ::close(descriptor_);
+    descriptor_ = -1;
+    --live;
+    heldByAll -= heldBytes_;
+    heldBytes_ = 0;
+    paths_.clear();
+}
+
+}  // namespace platform
