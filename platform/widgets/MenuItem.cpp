@@ -1,6 +1,9 @@
 // Menu model.
 #include "MenuItem.h"
 
+#include <utility>
+#include <vector>
+
 #include "Application.h"
 #include "Quit.h"
 
@@ -23,10 +26,24 @@ void MenuItem::SetKeyboardShortcut(const QString& shortcut) {
 
 void MenuItem::SetAutoEnable(bool autoEnable) { autoEnable_ = autoEnable; }
 
+namespace {
+// While the bar's enabling is worked out, items are switched off and on
+// again on the way; each tells only once the whole is done, and only if it
+// ends up changed (every window that carries the item's command hears it).
+bool enablingUnderWay = false;
+
+// Ends however the application's part ends.
+struct EnablingUnderWay {
+    EnablingUnderWay() { enablingUnderWay = true; }
+    ~EnablingUnderWay() { enablingUnderWay = false; }
+};
+
+}  // namespace
+
 void MenuItem::SetEnabled(bool enabled) {
     if (enabled_ == enabled) return;
     enabled_ = enabled;
-    emit EnabledChanged();
+    if (!enablingUnderWay) emit EnabledChanged();
 }
 
 void MenuItem::Append(MenuItem* child) {
@@ -55,18 +72,30 @@ void MenuItem::Action() {
 void QuitMenuItem::Action() { Quit(0); }
 
 namespace {
-void ResetToAutoEnable(MenuItem& item) {
+
+// Every item below `item` with its enabled state.
+void Collect(const MenuItem& item, std::vector<std::pair<MenuItem*, bool>>& states) {
     for (const auto& c : item.Children()) {
-        // Menus themselves (items with children) stay open to the user.
-        c->SetEnabled(c->Children().empty() ? c->AutoEnable() : true);
-        ResetToAutoEnable(*c);
+        states.emplace_back(c.get(), c->Enabled());
+        Collect(*c, states);
     }
 }
+
 }  // namespace
 
 void MenuBar::UpdateEnabling() {
-    ResetToAutoEnable(*this);
-    if (Application* app = GetAppObject()) app->Event_EnableMenuItems();
+    std::vector<std::pair<MenuItem*, bool>> before;
+    Collect(*this, before);
+    {
+        const EnablingUnderWay underWay;
+        for (const auto& [item, enabled] : before) {
+            // Menus themselves (items with children) stay open to the user.
+            item->SetEnabled(item->Children().empty() ? item->AutoEnable() : true);
+        }
+        if (Application* app = GetAppObject()) app->Event_EnableMenuItems();
+    }
+    for (const auto& [item, enabled] : before)
+        if (item->Enabled() != enabled) emit item->EnabledChanged();
 }
 
 }  // namespace platform
