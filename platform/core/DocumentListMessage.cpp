@@ -49,20 +49,26 @@ DocumentListReading ReadDocumentList(const QByteArray& received) {
     quint32 count = 0;
     if (!NumberAt(received, kTagBytes, count)) return incomplete;
     if (count > kMaxHandedDocuments) return malformed;
-    DocumentListReading reading{State::Complete, {}};
+    // Read again as each part arrives: the names are copied out only once
+    // the whole is there.
+    QList<QByteArrayView> paths;
     qsizetype at = kTagBytes + kNumberBytes;
     for (quint32 i = 0; i < count; ++i) {
         quint32 length = 0;
         if (!NumberAt(received, at, length)) return incomplete;
         if (length == 0 || length > kMaxHandedPathBytes) return malformed;
         at += kNumberBytes;
-        const QByteArray path = received.mid(at, length);
+        const QByteArrayView path =
+            QByteArrayView(received).sliced(at, std::min<qsizetype>(length, received.size() - at));
         if (path.contains('\0')) return malformed;
         if (path.size() < qsizetype{length}) return incomplete;
-        reading.nativePaths.append(path);
+        paths.append(path);
         at += length;
     }
-    return at == received.size() ? reading : malformed;
+    if (at != received.size()) return malformed;
+    DocumentListReading reading{State::Complete, {}};
+    for (const QByteArrayView path : paths) reading.nativePaths.append(path.toByteArray());
+    return reading;
 }
 
 }  // namespace platform

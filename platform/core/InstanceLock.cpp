@@ -1,6 +1,6 @@
-// flock(2) on a file opened with O_NOFOLLOW | O_NONBLOCK and checked twice:
-// by lstat before opening, and by fstat on what was actually opened (the
-// path may change in between).
+// flock(2) on a file looked at with lstat before it is opened. The lock's
+// folder is this user's alone, so only the user could change what lies
+// there in between.
 #include "InstanceLock.h"
 
 #include <fcntl.h>
@@ -39,29 +39,23 @@ InstanceLock::InstanceLock(const QString& path) {
         problem_ = SystemError(path, errno);
         return;
     }
+    // Not followed if it has become a link, nor waited on if it has become a
+    // FIFO, since it was looked at.
     descriptor_ = ::open(native.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
                          S_IRUSR | S_IWUSR);
     if (descriptor_ < 0) {
-        problem_ = errno == ELOOP ? QStringLiteral("%1 is in the way").arg(path)
-                                  : SystemError(path, errno);
-        return;
-    }
-    if (::fstat(descriptor_, &st) != 0 || !(problem_ = Unfit(path, st)).isEmpty()) {
-        if (problem_.isEmpty()) problem_ = SystemError(path, errno);
-        Release();
+        problem_ = SystemError(path, errno);
         return;
     }
     if (::flock(descriptor_, LOCK_EX | LOCK_NB) == 0) {
         state_ = State::Held;
         return;
     }
-    const int error = errno;
-    Release();
-    if (error == EWOULDBLOCK) {
+    if (errno == EWOULDBLOCK) {
         state_ = State::Elsewhere;
         return;
     }
-    problem_ = SystemError(path, error);
+    problem_ = SystemError(path, errno);
 }
 
 InstanceLock::~InstanceLock() { Release(); }

@@ -26,17 +26,11 @@ namespace {
 constexpr int kStartPollMs = 20;
 
 enum class Answer {
+    Unanswered,  // no connection, or closed before the list was done: ask again
     Taken,       // every document of the list is the running program's
     NotTaken,    // the running program is on its way out
     Foreign,     // another user's program is at the other end
     Silent,      // it went quiet: it may be stuck
-    Unanswered,  // no connection, or closed before the list was done
-};
-
-struct Exchange {
-    Answer answer;
-    qsizetype handed = 0;  // the documents it took, from the front of the list
-    bool heard = false;    // it said anything at all
 };
 
 // The running program has a working folder of its own: a relative name is
@@ -52,25 +46,25 @@ QList<QByteArray> Absolute(const QList<QByteArray>& nativePaths) {
     return absolute;
 }
 
-// Hands `list` over, a document per Ready the running program sends.
-Exchange Talk(int connection, const QList<QByteArray>& list) {
+// Hands the front of `rest` over as one list, a document per Ready the
+// running program sends, each taken off `rest` once confirmed. `heard` is
+// set when the program says anything at all.
+Answer Talk(int connection, QList<QByteArray>& rest, bool& heard) {
     // Not one byte to a program of another user.
-    if (!PeerIsThisUser(connection)) return {Answer::Foreign};
-    if (!SendAll(connection, EncodeDocumentList(list), kInstanceSilenceMs))
-        return {errno == ETIMEDOUT ? Answer::Silent : Answer::Unanswered};
+    if (!PeerIsThisUser(connection)) return Answer::Foreign;
+    qsizetype left = std::min<qsizetype>(rest.size(), kMaxHandedDocuments);
+    if (!SendAll(connection, EncodeDocumentList(rest.first(left)), kInstanceSilenceMs))
+        return errno == ETIMEDOUT ? Answer::Silent : Answer::Unanswered;
     // An empty list has one turn: the program's coming to the front.
-    const qsizetype turns = std::max<qsizetype>(list.size(), 1);
-    Exchange exchange{Answer::Unanswered};
-    for (qsizetype confirmed = 0;;) {
+    for (qsizetype turns = std::max<qsizetype>(left, 1);;) {
         char said = 0;
         switch (ReceiveByte(connection, kInstanceSilenceMs, said)) {
             case Receipt::Nothing:
-                exchange.answer = Answer::Silent;
-                return exchange;
+                return Answer::Silent;
             case Receipt::Closed:
-                return exchange;  // asked again with what is left
+                return Answer::Unanswered;
             case Receipt::Byte:
-                exchange.heard = true;
+                heard = true;
                 break;
         }
         switch (said) {
@@ -79,44 +73,33 @@ Exchange Talk(int connection, const QList<QByteArray>& list) {
             case kHandOverReady:
                 // A Confirm that cannot be sent came too late: the program
                 // has withdrawn that offer.
-                if (!SendByte(connection, kHandOverConfirm)) return exchange;
-                exchange.handed = std::min(++confirmed, list.size());
-                if (confirmed < turns) continue;
-                exchange.answer = Answer::Taken;
-                return exchange;
+                if (!SendByte(connection, kHandOverConfirm)) return Answer::Unanswered;
+                if (left > 0) {
+                    rest.removeFirst();
+                    --left;
+                }
+                if (--turns > 0) continue;
+                return Answer::Taken;
             case kHandOverEnded:
-                exchange.handed = list.size();
-                exchange.answer = Answer::Taken;
-                return exchange;
+                rest.remove(0, left);
+                return Answer::Taken;
             case kHandOverRefused:
-                exchange.answer = Answer::NotTaken;
-                return exchange;
+                return Answer::NotTaken;
             default:
-                exchange.answer = Answer::Silent;  // not a Tarnwick that we know
-                return exchange;
+                return Answer::Silent;  // not a Tarnwick that we know
         }
     }
 }
 
-Exchange Send(const QString& socketPath, const QList<QByteArray>& list) {
-    const int connection = ConnectLocal(socketPath);
-    if (connection < 0) return {Answer::Unanswered};
-    const Exchange exchange = Talk(connection, list);
-    ::close(connection);
-    return exchange;
-}
-
-// Sends `rest` in lists as long as the running program takes, taking each
-// document it took off `rest`. An empty `rest` is sent once, as an empty
-// list. Whether the program said anything goes into `heard`.
+// Sends `rest` in lists as long as the running program takes them. An empty
+// `rest` is sent once, as an empty list.
 Answer HandOver(const QString& socketPath, QList<QByteArray>& rest, bool& heard) {
     do {
-        const QList<QByteArray> list =
-            rest.first(std::min<qsizetype>(rest.size(), kMaxHandedDocuments));
-        const Exchange exchange = Send(socketPath, list);
-        heard = heard || exchange.heard;
-        rest.remove(0, exchange.handed);
-        if (exchange.answer != Answer::Taken) return exchange.answer;
+        const int connection = ConnectLocal(socketPath);
+        if (connection < 0) return Answer::Unanswered;
+        const Answer answer = Talk(connection, rest, heard);
+        ::close(connection);
+        if (answer != Answer::Taken) return answer;
     } while (!rest.isEmpty());
     return Answer::Taken;
 }

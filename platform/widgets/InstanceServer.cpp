@@ -24,7 +24,6 @@ namespace {
 
 // What one read takes from a launch at most.
 constexpr qsizetype kReadChunkBytes = 64 * 1024;
-constexpr int kLongestAcceptRestMs = 1000;
 
 }  // namespace
 
@@ -75,13 +74,11 @@ void InstanceServer::AcceptWaiting() {
             case Accepted::NoneWaiting:
                 return;
             case Accepted::TryLater:
-                // Waiting connections stay in the backlog meanwhile.
+                // Waiting connections stay in the backlog meanwhile; the
+                // notifier, on again, finds them there.
                 incoming_->setEnabled(false);
-                QTimer::singleShot(acceptRestMs_, this, [this] {
-                    incoming_->setEnabled(true);
-                    AcceptWaiting();
-                });
-                acceptRestMs_ = std::min(acceptRestMs_ * 2, kLongestAcceptRestMs);
+                QTimer::singleShot(kAcceptRestMs, incoming_.get(),
+                                   [notifier = incoming_.get()] { notifier->setEnabled(true); });
                 return;
             case Accepted::Lost:
                 // Nobody can reach this program any more: the next launch
@@ -96,7 +93,6 @@ void InstanceServer::AcceptWaiting() {
             case Accepted::Connection:
                 break;
         }
-        acceptRestMs_ = kFirstAcceptRestMs;
         // Another user's program gets nothing, not even an answer.
         if (!PeerIsThisUser(accepted.descriptor)) {
             ::close(accepted.descriptor);

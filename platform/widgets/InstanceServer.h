@@ -29,8 +29,8 @@ inline constexpr qsizetype kMaxBytesInReading = 2 * kMaxDocumentListBytes;
 // either is closed unanswered, and its launch asks again.
 inline constexpr qsizetype kMaxListsQueued = 256;
 inline constexpr qsizetype kMaxBytesQueued = 16 * 1024 * 1024;
-// Out of descriptors, the listener rests this long, doubling to a second.
-inline constexpr int kFirstAcceptRestMs = 50;
+// Out of descriptors, the listener rests this long before it tries again.
+inline constexpr int kAcceptRestMs = 100;
 
 class InstanceServer : public QObject {
     Q_OBJECT
@@ -57,7 +57,6 @@ private:
     QString path_;
     int listening_ = -1;
     std::unique_ptr<QSocketNotifier> incoming_;
-    int acceptRestMs_ = kFirstAcceptRestMs;
     std::list<Reader*> readers_;  // the oldest first
     qsizetype bytesInReading_ = 0;
 };

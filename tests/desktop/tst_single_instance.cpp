@@ -4,12 +4,16 @@
 // on to run as a program of its own fails at once here: it is given a
 // platform that does not exist. And launches that come all at once, with
 // no program running.
+#include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -44,7 +48,13 @@ mode_t Mode(const QString& path) {
 
 struct Recorder : platform::Application {
     Paths opened;
-    void Event_OpenDocument(platform::FolderItem* item) override { opened << item->Path(); }
+    QList<bool> follows;  // whether more documents were known to come after each
+    std::function<void()> onOpen;
+    void Event_OpenDocument(platform::FolderItem* item) override {
+        opened << item->Path();
+        follows << platform::MoreDocumentsFollow();
+        if (onOpen) onOpen();
+    }
 };
 
 // Serves this process's events, without qWaitFor's pause per round (the
@@ -59,6 +69,71 @@ bool Serve(const std::function<bool()>& done, int limitMs) {
 template <typename T>
 bool Ready(const std::future<T>& future) {
     return future.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+// A launch played by hand, byte by byte, while this process serves.
+struct Peer {
+    int fd;
+    explicit Peer(const QString& socket) : fd(platform::ConnectLocal(socket)) {}
+    ~Peer() { ::close(fd); }
+    // Sends while serving, so that this process reads what it sends.
+    bool Send(QByteArray bytes) const {
+        return Serve(
+                   [&] {
+                       const ssize_t n =
+                           ::send(fd, bytes.constData(), static_cast<size_t>(bytes.size()),
+                                  MSG_DONTWAIT | MSG_NOSIGNAL);
+                       if (n > 0) bytes.remove(0, n);
+                       return bytes.isEmpty() || (n < 0 && errno != EAGAIN);
+                   },
+                   2000) &&
+               bytes.isEmpty();
+    }
+    // What the program says next: a byte, 'x' once it has closed, '-' when
+    // it says nothing within `limitMs`.
+    char Next(int limitMs = 2000) const {
+        char said = '-';
+        platform::Receipt got = platform::Receipt::Nothing;
+        Serve(
+            [&] {
+                return (got = platform::ReceiveByte(fd, 0, said)) != platform::Receipt::Nothing;
+            },
+            limitMs);
+        return got == platform::Receipt::Closed ? 'x' : said;
+    }
+    // Whether the program closes the connection within `limitMs`, whatever
+    // it says before.
+    bool Closes(int limitMs = 2000) const {
+        char said = 0;
+        return Serve(
+            [&] { return platform::ReceiveByte(fd, 0, said) == platform::Receipt::Closed; },
+            limitMs);
+    }
+};
+
+QByteArray List(const Paths& paths) { return platform::EncodeDocumentList(paths); }
+
+// A launch in a thread of its own, which can answer while this process
+// serves: it sends `parts` `pauseMs` apart, then confirms every offer for
+// `stayMs`. What it heard, 'x' for the end of the connection.
+QByteArray Converse(const QString& socket, const QList<QByteArray>& parts, int pauseMs,
+                    int stayMs) {
+    const int fd = platform::ConnectLocal(socket);
+    for (const QByteArray& part : parts) {
+        if (!platform::SendAll(fd, part, 1000)) break;
+        QThread::msleep(static_cast<unsigned long>(pauseMs));
+    }
+    QByteArray heard;
+    for (QDeadlineTimer stay(stayMs); !stay.hasExpired();) {
+        char said = 0;
+        const auto got = platform::ReceiveByte(fd, static_cast<int>(stay.remainingTime()), said);
+        if (got == platform::Receipt::Closed) heard += 'x';
+        if (got != platform::Receipt::Byte) break;
+        heard += said;
+        if (said == platform::kHandOverReady) platform::SendByte(fd, platform::kHandOverConfirm);
+    }
+    ::close(fd);
+    return heard;
 }
 
 class SingleInstanceTest : public QObject {
@@ -96,7 +171,7 @@ private slots:
         // Nobody but this user may hand documents over.
         QCOMPARE(Mode(Path("instance")), mode_t(0600));
     }
-    void init() { app_.opened.clear(); }
+    void init() { app_.opened.clear(), app_.follows.clear(), app_.onOpen = {}; }
 
     void launchHandsOverItsDocuments_data() {
         QTest::addColumn<QString>("args");
@@ -109,6 +184,10 @@ private slots:
         Paths many;
         for (int i = 1; i <= 1100; ++i) many << "d" + QByteArray::number(i);
         QTest::newRow("more than one list holds") << "$(seq -f d%g 1100)" << QByteArray() << many;
+        Paths longNames;  // more than a socket holds at once
+        for (int i = 1; i <= 1000; ++i) longNames << QByteArray::number(i).rightJustified(300, '0');
+        QTest::newRow("past a socket's buffer")
+            << "$(seq -f %0300g 1000)" << QByteArray() << longNames;
         QTest::newRow("after --") << "-- -v --help" << QByteArray() << Paths{"-v", "--help"};
         QTest::newRow("Qt's") << "-platform -style" << QByteArray() << Paths{"-platform", "-style"};
         QTest::newRow("--version") << "x --version" << QByteArray("Tarnwick 1.2.0\n") << Paths{};
@@ -124,6 +203,9 @@ private slots:
         QVERIFY2(printed == "Usage: " ? out.startsWith(printed) : out == printed, out);
         QTest::qWait(20);
         QCOMPARE(app_.opened, expected);
+        // Known as the last of its list, so that it alone is made active.
+        QCOMPARE(app_.follows.indexOf(false),
+                 std::min<qsizetype>(expected.size(), platform::kMaxHandedDocuments) - 1);
     }
 
     void launchWithoutDocumentsBringsTheMenuBarWindowToFront() {
@@ -178,6 +260,7 @@ private slots:
         const platform::InstanceClaim claim = platform::ClaimInstance(Path("other"), {"/y.indd"});
         platform::SetThisUserForTesting(std::nullopt);
         QCOMPARE(claim.role, Role::Alone);
+        QVERIFY2(claim.note.contains("another user"), qPrintable(claim.note));
         QCOMPARE(claim.documents, Paths{"/y.indd"});
         QVERIFY(other.waitForNewConnection(1000));
         QLocalSocket* reached = other.nextPendingConnection();
@@ -242,60 +325,159 @@ private slots:
     // it says (a crash may leave it empty or half written), is taken over.
     void lockPathDelaysNothing_data() {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("alone");
-        QTest::newRow("lock FIFO") << "fifo" << true;
-        QTest::newRow("lock folder") << "folder" << true;
-        QTest::newRow("lock empty") << "file " << false;
-        QTest::newRow("lock naming a live process") << "file " + QString::number(getpid()) << false;
+        QTest::addColumn<QString>("note");  // why it runs alone; empty: it serves
+        QTest::newRow("lock FIFO") << "fifo"
+                                   << "in the way";
+        QTest::newRow("lock folder") << "folder"
+                                     << "in the way";
+        QTest::newRow("lock another user's") << "file of 65534"
+                                             << "belongs to another user";
+        QTest::newRow("lock in a missing folder") << "missing/"
+                                                  << "No such file";
+        QTest::newRow("no lock yet") << ""
+                                     << "";
+        QTest::newRow("lock empty") << "file "
+                                    << "";
+        QTest::newRow("lock naming a live process") << "file " + QString::number(getpid()) << "";
     }
     void lockPathDelaysNothing() {
         QFETCH(QString, kind);
-        QFETCH(bool, alone);
-        const QString socket = Path(QTest::currentDataTag());
+        QFETCH(QString, note);
+        const QString socket = Path(QTest::currentDataTag()) + (kind == "missing/" ? "/x" : "");
         const QByteArray lock = QFile::encodeName(socket + ".lock");
         QFile file(lock);
-        QVERIFY(kind == "fifo"     ? ::mkfifo(lock.constData(), 0600) == 0
-                : kind == "folder" ? QDir().mkdir(lock)
-                                   : file.open(QIODevice::WriteOnly) &&
-                                         file.write(kind.mid(5).toUtf8()) == kind.size() - 5);
+        if (kind.startsWith("file"))
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kind.mid(5).toUtf8()) >= 0);
         file.close();
+        if (kind == "fifo") QVERIFY(::mkfifo(lock.constData(), 0600) == 0);
+        if (kind == "folder") QVERIFY(QDir().mkdir(lock));
+        if (kind.endsWith("65534") && ::chown(lock.constData(), 65534, gid_t(-1)) != 0)
+            QSKIP("only root can give a file to another user");
         QElapsedTimer clock;
         clock.start();
         const platform::InstanceClaim claim = platform::ClaimInstance(socket, {"/x.indd"});
         QVERIFY(clock.elapsed() < 2000);
-        QCOMPARE(claim.role, alone ? Role::Alone : Role::Serve);
-        QCOMPARE(claim.note.contains("in the way"), alone);
+        QCOMPARE(claim.role, note.isEmpty() ? Role::Serve : Role::Alone);
+        QVERIFY2(claim.note.contains(note), qPrintable(claim.note));
         QCOMPARE(claim.documents, Paths{"/x.indd"});
+        if (kind.isEmpty()) QCOMPARE(Mode(lock), mode_t(0600));  // made for this user alone
     }
 
-    // Connections that send nothing are cut to make room, and once their
-    // time is up: the launches that come meanwhile are served.
-    void idleConnectionsDoNotHoldUpLaunches() {
-        std::vector<int> idle;
-        for (int i = 0; i < platform::kMaxListsInReading + 2; ++i) {
-            idle.push_back(platform::ConnectLocal(Path("instance")));
-            QVERIFY(idle.back() >= 0 && platform::SendByte(idle.back(), 'T'));
-        }
-        QCOMPARE(Launch("/x.indd", To("instance")), 0);
-        QCOMPARE(Launch("/y.indd", To("instance")), 0);
-        QTest::qWait(platform::kHandOverReadMs + 100);
-        QCOMPARE(app_.opened, (Paths{"/x.indd", "/y.indd"}));
-        for (const int connection : idle) {
-            char byte;
-            QCOMPARE(platform::ReceiveByte(connection, 0, byte), platform::Receipt::Closed);
-            ::close(connection);
-        }
+    // The lock goes with the program that held it, even where a program it
+    // started (a browser for a link) lives on.
+    void lockGoesWithItsHolder() {
+        auto held = std::make_unique<platform::InstanceLock>(Path("held.lock"));
+        QCOMPARE(held->Status(), platform::InstanceLock::State::Held);
+        QCOMPARE(platform::InstanceLock(Path("held.lock")).Status(),
+                 platform::InstanceLock::State::Elsewhere);
+        QProcess child;
+        child.start("sleep", {"5"});
+        QVERIFY(child.waitForStarted());
+        held.reset();
+        QCOMPARE(platform::InstanceLock(Path("held.lock")).Status(),
+                 platform::InstanceLock::State::Held);
+        child.kill();
+        child.waitForFinished();
+    }
+
+    // A list may come in parts, as a launch writes it. A launch that speaks
+    // out of turn while its list waits, or leaves, is dropped unopened.
+    void launchIsServedAsItBehaves_data() {
+        QTest::addColumn<QList<QByteArray>>("parts");
+        QTest::addColumn<int>("stayMs");
+        QTest::addColumn<Paths>("opened");
+        const QByteArray list = List({"/a.indd"});
+        QTest::newRow("list in parts")
+            << QList{list.left(9), list.mid(9)} << 3000 << Paths{"/a.indd"};
+        QTest::newRow("speaks while waiting") << QList{list, QByteArray("?")} << 3000 << Paths{};
+        QTest::newRow("leaves while waiting") << QList{list} << 100 << Paths{};
+    }
+    void launchIsServedAsItBehaves() {
+        QFETCH(QList<QByteArray>, parts);
+        QFETCH(int, stayMs);
+        QFETCH(Paths, opened);
+        auto talking =
+            std::async(std::launch::async, Converse, Path("instance"), parts, 300, stayMs);
+        // Its list waits its turn behind a handler that runs meanwhile.
+        platform::Dispatch([] { QTest::qWait(800); });
+        QVERIFY(Serve([&] { return Ready(talking); }, 5000));
+        const QByteArray heard = talking.get();
+        QVERIFY2(heard.startsWith(platform::kHandOverWait), heard.toHex());
+        QCOMPARE(app_.opened, opened);
+    }
+
+    // Connections that have not sent their whole list are read a few at a
+    // time, the oldest cut when another comes (a launch's list is whole as
+    // it connects), and within a bound of bytes.
+    void readingIsBounded() {
+        const Peer whole(Path("instance"));
+        QVERIFY(whole.Send(List({"/w.indd"})));
+        std::vector<std::unique_ptr<Peer>> idle;
+        for (int i = 0; i <= platform::kMaxListsInReading; ++i)
+            idle.push_back(std::make_unique<Peer>(Path("instance")));
+        const QByteArray big = List(Paths(platform::kMaxHandedDocuments, QByteArray(4096, 'b')));
+        platform::Dispatch([&] {  // holds the queue
+            QCOMPARE(whole.Next(), platform::kHandOverWait);
+            QVERIFY(idle[0]->Closes() && !idle[1]->Closes(100));
+            const Peer first(Path("instance")), second(Path("instance")), third(Path("instance"));
+            QVERIFY(first.Send(big.chopped(10)) && second.Send(big.chopped(10)));
+            QVERIFY(third.Send(big.left(64 * 1024)));
+            QVERIFY(third.Closes() && !second.Closes(100));
+            platform::DropQueuedDocuments();  // the program's end: its queue goes unanswered
+            QVERIFY(whole.Closes(100));
+        });
+        QTest::qWait(50);  // the program sees the others leave, and lets their bytes go
+        QCOMPARE(app_.opened, Paths{});
+    }
+
+    // Lists waiting for their turn are bounded in number and in the bytes of
+    // their names; past either, a launch is closed unanswered (it asks again).
+    void queuedListsAreBounded_data() {
+        QTest::addColumn<QList<Paths>>("lists");
+        const Paths largest(platform::kMaxHandedDocuments, QByteArray(4096, 'q'));
+        QTest::newRow("names") << QList<Paths>{largest, largest, largest, largest, {"/q"}};
+        QTest::newRow("lists") << QList<Paths>(platform::kMaxListsQueued + 1, Paths{"/q"});
+    }
+    void queuedListsAreBounded() {
+        QFETCH(QList<Paths>, lists);
+        std::vector<std::unique_ptr<Peer>> peers;
+        platform::Dispatch([&] {  // holds the queue
+            for (const Paths& list : lists) {
+                peers.push_back(std::make_unique<Peer>(Path("instance")));
+                QVERIFY(peers.back()->Send(List(list)));
+                QCOMPARE(peers.back()->Next(), platform::kHandOverWait);
+            }
+            QVERIFY(peers.back()->Closes() && !peers[peers.size() - 2]->Closes(300));
+            platform::DropQueuedDocuments();
+        });
     }
 
     // A program that is held up (stopped, swapped out, reading a share that
-    // has stopped answering) past the launch's patience: the launch opens
-    // the document itself, and the program, back, does not open it again.
-    void heldUpProgramLeavesTheDocumentToItsLaunch() {
-        QCOMPARE(Launch("/x.indd", To("instance"), nullptr, nullptr,
+    // has stopped answering) past the launch's patience, before it has read
+    // the list or after: the launch opens the documents itself, and the
+    // program, back, does not open them again.
+    void heldUpProgramLeavesTheDocumentsToTheirLaunch_data() {
+        QTest::addColumn<QString>("args");
+        QTest::newRow("list read") << "/x.indd";
+        QTest::newRow("list past a socket's buffer") << "$(seq -f /%0300g 1000)";
+    }
+    void heldUpProgramLeavesTheDocumentsToTheirLaunch() {
+        QFETCH(QString, args);
+        QCOMPARE(Launch(args, To("instance"), nullptr, nullptr,
                         [] { QThread::msleep(platform::kInstanceSilenceMs * 5 / 2); }),
                  -1);
         QTest::qWait(100);
         QCOMPARE(app_.opened, Paths{});
+    }
+
+    // A program that stops taking a list midway (its user quits it): the
+    // launch asks again with the documents it has not handed over.
+    void launchAsksAgainWithWhatIsLeft() {
+        app_.onOpen = [this] {
+            if (app_.opened.size() == 1) platform::DropQueuedDocuments();
+        };
+        QCOMPARE(Launch("/1.indd /2.indd /3.indd", To("instance")), 0);
+        QCOMPARE(app_.opened, (Paths{"/1.indd", "/2.indd", "/3.indd"}));
     }
 
     // An offer the launch confirms too late is withdrawn: its Confirm fails
@@ -379,7 +561,35 @@ private slots:
         QVERIFY(::setrlimit(RLIMIT_NOFILE, &saved) == 0);
         QVERIFY(Serve([&] { return Ready(claiming); }, 5000));
         QCOMPARE(claiming.get().role, Role::HandedOver);
-        QCOMPARE(app_.opened, Paths{"/a.indd"});
+        QCOMPARE(Launch("/b.indd", To("instance")), 0);  // and it listens as before
+        QCOMPARE(app_.opened, (Paths{"/a.indd", "/b.indd"}));
+    }
+
+    // A listening socket that no longer works: the program lets the lock go,
+    // and the next launch is the running program at once. (Last of the cases
+    // that use this process's listener.)
+    void lostListenerLetsTheNextLaunchServe() {
+        const QByteArray socket = QFile::encodeName(Path("instance"));
+        int listening = -1;
+        for (int fd = 0; fd < 1024 && listening < 0; ++fd) {
+            sockaddr_un address{};
+            socklen_t size = sizeof address;
+            int accepts = 0;
+            socklen_t flag = sizeof accepts;
+            if (::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) == 0 &&
+                socket == address.sun_path &&
+                ::getsockopt(fd, SOL_SOCKET, SO_ACCEPTCONN, &accepts, &flag) == 0 && accepts)
+                listening = fd;
+        }
+        const int broken = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        QVERIFY(listening >= 0 && ::dup2(broken, listening) == listening);
+        ::close(broken);
+        QTest::qWait(50);
+        QElapsedTimer clock;
+        clock.start();
+        const platform::InstanceClaim next = platform::ClaimInstance(Path("instance"), {"/n.indd"});
+        QCOMPARE(next.role, Role::Serve);
+        QVERIFY(clock.elapsed() < 1000);
     }
 
     // With no program running, launches at once leave one, which opens every
