@@ -9,11 +9,11 @@ dir=$(mktemp -d)
 server= wm=
 trap 'kill $wm $server 2>/dev/null; rm -rf "$dir"' EXIT
 fail() { echo "FAIL: $*" >&2; cat "$dir/log" >&2; exit 1; }
-# Waits up to ten seconds for the shell condition $1.
+# Waits up to thirty seconds for the shell condition $1.
 await() {
   i=0
   until eval "$1"; do
-    i=$((i + 1)) && [ $i -le 100 ] || fail "$2"
+    i=$((i + 1)) && [ $i -le 300 ] || fail "$2"
     sleep 0.1
   done
 }
