@@ -7,7 +7,7 @@ packages=(
   cmake g++ make ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-ipafont-gothic
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick openbox xdotool x11-utils
   openssl
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   clang libclang-rt-14-dev clang-format

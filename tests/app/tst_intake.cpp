@@ -129,13 +129,10 @@ private slots:
         for (const auto& menu : App()->GetMenuBar()->Children())  // all off, as at launch
             for (const auto& item : menu->Children()) item->SetEnabled(false);
         QStringList seen;
-        bool barShown = false;
         SetQuitAction([](int code) { QCoreApplication::exit(code); });
         QObject context;  // ends the timers with the test
         QTimer::singleShot(500, &context, [&] {
             seen = OpenTitles();
-            for (QWidget* top : QApplication::topLevelWidgets())
-                barShown |= qobject_cast<MenuBarWindow*>(top) && top->isVisible();
             QTest::keyClick(QApplication::activeWindow(), Qt::Key_Q, Qt::ControlModifier);
         });
         QTimer::singleShot(3000, &context, [] { Quit(9); });  // Ctrl+Q did nothing
@@ -143,7 +140,6 @@ private slots:
         harness::StartApplication();  // the quit recorder back in place
         QCOMPARE(harness::UpdateChecks().windowsOpenAtCall, 0);
         QCOMPARE(seen, (QStringList{kShiftJisTitle, "two.indd", kFfFeTitle}));
-        QVERIFY(barShown);
     }
 
     void userIsServedDuringALongBatchAndQuitStopsIt() {

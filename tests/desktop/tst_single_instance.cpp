@@ -208,18 +208,6 @@ private slots:
                  std::min<qsizetype>(expected.size(), platform::kMaxHandedDocuments) - 1);
     }
 
-    void launchWithoutDocumentsBringsTheMenuBarWindowToFront() {
-        platform::MenuBar bar;
-        platform::MenuBarWindow barWindow(&bar);
-        barWindow.setFixedHeight(20);  // with no menus the bar has no height
-        QWidget other;
-        barWindow.show();
-        other.show();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        QCOMPARE(Launch("", To("instance")), 0);
-        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == &barWindow; }, 1000));
-    }
-
     void refusedMessageOpensNothing_data() {
         QTest::addColumn<QByteArray>("message");
         QTest::addColumn<bool>("foreign");  // sent by a program of another user

@@ -126,13 +126,6 @@ private slots:
         // cover every other program too.
         QCOMPARE(w->windowType(), kind == "notice" ? Qt::Tool : Qt::Window);
         QVERIFY(!flags.testFlag(Qt::WindowStaysOnTopHint) && w->parentWidget() == nullptr);
-        // The program's icon, at the sizes title bars pick from: its emblem on
-        // a ground that shows what lies behind.
-        QCOMPARE(w->windowIcon().availableSizes(),
-                 (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
-        const QImage icon = w->windowIcon().pixmap(QSize(64, 64)).toImage();
-        QVERIFY(qAlpha(icon.pixel(0, 0)) == 0 && qAlpha(icon.pixel(63, 63)) == 0);
-        QVERIFY(qAlpha(icon.pixel(32, 32)) == 255 && icon.pixel(32, 32) != icon.pixel(32, 12));
     }
 
     void controlShowsItsDesignAndFits_data() { Rows(false); }
@@ -242,31 +235,6 @@ private slots:
         App()->Event_Open();
         App()->Event_Open();
         QVERIFY(WindowCount() == 1 && WindowAt(0) == Open("notice"));
-    }
-
-    void aboutIsOneWindowThatComesBack() {
-        QPointer<Window> about = Open("about");
-        about->showMinimized();
-        Open("result");
-        // Chosen again: the same window, restored and in front.
-        QCOMPARE(Open("about"), about.data());
-        QVERIFY(!about->isMinimized());
-        QCOMPARE(WindowAt(0), about.data());
-        QVERIFY(about->close());  // the next one is new: its version text is set again
-        QCOMPARE(Open("about")->findChild<QLabel*>("StaticText5")->text(), kVersion);
-    }
-
-    void newResultWindowsKeepSteppingDownRight() {
-        QSet<QPoint> distinct;
-        QPoint last;
-        for (int i = 0; i < 100; ++i) {
-            const QPoint at = Open("result")->pos(), d = at - last;
-            distinct.insert(at);
-            // A step down and right, or the start of the next run further up.
-            QVERIFY(i == 0 || (d.x() > 0 && d.y() > 0) || d.y() < 0);
-            last = at;
-        }
-        QCOMPARE(distinct.size(), 100);
     }
 
     void menuShortcutWorksFromTheAboutWindow() {
