@@ -15,14 +15,17 @@ namespace platform {
 
 namespace {
 
-// Waits for `events` on `descriptor` up to `waitMs`; true when one came.
+// Waits for `events` on `descriptor` up to `waitMs`, however many signals
+// come meanwhile; true when one came. (The calls below never wait, so a
+// signal interrupts none of them.)
 bool Await(int descriptor, short events, int waitMs) {
     pollfd watched{descriptor, events, 0};
-    const QDeadlineTimer deadline(std::max(waitMs, 0));
-    for (;;) {
-        const int ready = ::poll(&watched, 1, static_cast<int>(deadline.remainingTime()));
-        if (ready >= 0 || errno != EINTR) return ready > 0;
-    }
+    const QDeadlineTimer deadline(waitMs);
+    int ready;
+    do {
+        ready = ::poll(&watched, 1, static_cast<int>(deadline.remainingTime()));
+    } while (ready < 0 && errno == EINTR);
+    return ready > 0;
 }
 
 }  // namespace
@@ -60,8 +63,6 @@ bool SendAll(int descriptor, const QByteArray& bytes, int idleMs) {
                    MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n > 0) {
             sent += n;
-        } else if (n < 0 && errno == EINTR) {
-            continue;
         } else if (n == 0 || errno != EAGAIN) {
             return false;
         } else if (!Await(descriptor, POLLOUT, idleMs)) {
@@ -78,21 +79,16 @@ bool SendByte(int descriptor, char byte) {
 
 Receipt ReceiveByte(int descriptor, int waitMs, char& byte) {
     if (!Await(descriptor, POLLIN, waitMs)) return Receipt::Nothing;
-    for (;;) {
-        const ssize_t n = ::recv(descriptor, &byte, 1, MSG_DONTWAIT);
-        if (n == 1) return Receipt::Byte;
-        if (n < 0 && errno == EINTR) continue;
-        return n < 0 && errno == EAGAIN ? Receipt::Nothing : Receipt::Closed;
-    }
+    const ssize_t n = ::recv(descriptor, &byte, 1, MSG_DONTWAIT);
+    if (n == 1) return Receipt::Byte;
+    return n < 0 && errno == EAGAIN ? Receipt::Nothing : Receipt::Closed;
 }
 
 qsizetype ReceiveAvailable(int descriptor, QByteArray& into, qsizetype most) {
     const qsizetype before = into.size();
     into.resize(before + most);
-    ssize_t n;
-    do {
-        n = ::recv(descriptor, into.data() + before, static_cast<size_t>(most), MSG_DONTWAIT);
-    } while (n < 0 && errno == EINTR);
+    const ssize_t n =
+        ::recv(descriptor, into.data() + before, static_cast<size_t>(most), MSG_DONTWAIT);
     into.resize(before + std::max<qsizetype>(n, 0));
     if (n < 0) return errno == EAGAIN ? -1 : 0;
     return n;

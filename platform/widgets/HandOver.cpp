@@ -50,14 +50,13 @@ HandOver::HandOver(int descriptor, const QList<QByteArray>& nativePaths)
 HandOver::~HandOver() { End(); }
 
 std::optional<QByteArray> HandOver::Next() {
-    // An empty list asks for the front: its one turn is that.
-    const bool front = paths_.isEmpty() && next_ == 0;
-    if (descriptor_ < 0 || (!front && next_ >= paths_.size()) || !Offer()) {
+    // An offer cannot go out on a list that has ended (its descriptor gone).
+    if (!Offer()) {
         End();
         return std::nullopt;
     }
-    if (front) {
-        ++next_;
+    // An empty list's one turn is the program's coming to the front.
+    if (paths_.isEmpty()) {
         End();
         BringMenuBarWindowToFront();
         return std::nullopt;
@@ -67,14 +66,12 @@ std::optional<QByteArray> HandOver::Next() {
     return path;
 }
 
-qsizetype HandOver::Remaining() const {
-    return descriptor_ < 0 ? 0 : paths_.size() - std::min(next_, paths_.size());
-}
+qsizetype HandOver::Remaining() const { return paths_.size() - next_; }
 
 void HandOver::Abandon(bool failing) {
-    if (descriptor_ < 0) return;
     // The rest of a failing batch goes with it, as its own documents would;
-    // any other launch opens the rest itself.
+    // any other launch opens the rest itself. (Nothing goes out on a list
+    // that has ended.)
     SendByte(descriptor_, failing ? kHandOverEnded : kHandOverRefused);
     End();
 }
@@ -120,6 +117,7 @@ void HandOver::End() {
     heldByAll -= heldBytes_;
     heldBytes_ = 0;
     paths_.clear();
+    next_ = 0;
 }
 
 }  // namespace platform

@@ -55,8 +55,9 @@ Answer Talk(int connection, QList<QByteArray>& rest, bool& heard) {
     qsizetype left = std::min<qsizetype>(rest.size(), kMaxHandedDocuments);
     if (!SendAll(connection, EncodeDocumentList(rest.first(left)), kInstanceSilenceMs))
         return errno == ETIMEDOUT ? Answer::Silent : Answer::Unanswered;
-    // An empty list has one turn: the program's coming to the front.
-    for (qsizetype turns = std::max<qsizetype>(left, 1);;) {
+    // An empty list has one turn too, the program's coming to the front: it
+    // ends at the first Ready.
+    for (qsizetype turns = left;;) {
         char said = 0;
         switch (ReceiveByte(connection, kInstanceSilenceMs, said)) {
             case Receipt::Nothing:

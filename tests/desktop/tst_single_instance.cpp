@@ -387,10 +387,14 @@ private slots:
         auto talking =
             std::async(std::launch::async, Converse, Path("instance"), parts, 300, stayMs);
         // Its list waits its turn behind a handler that runs meanwhile.
-        platform::Dispatch([] { QTest::qWait(800); });
+        platform::Dispatch([] { QTest::qWait(1200); });
         QVERIFY(Serve([&] { return Ready(talking); }, 5000));
         const QByteArray heard = talking.get();
+        // Told at once that its list waits, and again while it waits; offered
+        // its document only if it stayed as it should.
         QVERIFY2(heard.startsWith(platform::kHandOverWait), heard.toHex());
+        QVERIFY(opened.isEmpty() || heard.count(platform::kHandOverWait) > 1);
+        QCOMPARE(heard.contains(platform::kHandOverReady), !opened.isEmpty());
         QCOMPARE(app_.opened, opened);
     }
 
@@ -637,6 +641,7 @@ private slots:
         const platform::InstanceClaim successor = platform::ClaimInstance(Path("crowd-socket"), {});
         QCOMPARE(successor.role, Role::Serve);
         QVERIFY(platform::InstanceServer().Listen(successor.socketPath));
+        QVERIFY(!QFile::exists(successor.socketPath));  // a program's socket goes with it
         QVERIFY(clock.elapsed() < 500);
     }
 

@@ -1,12 +1,16 @@
 // The hand-over's socket calls on real local sockets: what each answers
 // when the other end is silent, speaks, stops reading or has gone.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <thread>
 
 #include "platform/core/ListeningSocket.h"
 #include "platform/core/LocalSocket.h"
@@ -80,6 +84,35 @@ private slots:
         QCOMPARE(errno, EPIPE);
         QCOMPARE(ReceiveAvailable(pair[1], got, 4), 0);
         ::close(pair[1]);
+    }
+
+    // A program that has started others (a browser for a link) is sent a
+    // signal as each ends, which cuts short a wait: waits keep to their time.
+    void signalsCutNoWaitShort() {
+        struct sigaction quiet {};
+        quiet.sa_handler = [](int) {};
+        QVERIFY(::sigaction(SIGALRM, &quiet, nullptr) == 0);
+        const itimerval often{{0, 500}, {0, 500}};
+        QVERIFY(::setitimer(ITIMER_REAL, &often, nullptr) == 0);
+        int pair[2];
+        QVERIFY(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair) == 0);
+        std::thread later([&] {
+            sigset_t alarm;
+            sigemptyset(&alarm), sigaddset(&alarm, SIGALRM);
+            pthread_sigmask(SIG_BLOCK, &alarm, nullptr);
+            QThread::msleep(150);
+            SendByte(pair[1], 'a');
+        });
+        char byte = 0;
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(ReceiveByte(pair[0], 100, byte), Receipt::Nothing);
+        QVERIFY(clock.elapsed() >= 95);
+        QCOMPARE(ReceiveByte(pair[0], 1000, byte), Receipt::Byte);
+        later.join();
+        const itimerval never{};
+        ::setitimer(ITIMER_REAL, &never, nullptr);
+        ::close(pair[0]), ::close(pair[1]);
     }
 };
 
