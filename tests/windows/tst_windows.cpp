@@ -70,7 +70,7 @@ private slots:
         crafted("result-cs5-not-understood", Order::Little, 7,  2, "7.0.3.535");
         crafted("result-cs55-windows",       Order::Little, 7,  1, "7.5.2.318");
         crafted("result-cs2-no-record",      Order::Big,    4, 0xFF, "");
-        crafted("result-cs4-shift-jis",      Order::Little, 6,  0, "\x93\xfa\x96{ 6.0\xff");
+        crafted("result-cs4-undecodable",    Order::Little, 6,  0, "\x1f ~\x7f\x93\xfa.0!");
         sample("result-unknown",             "tika_testINDD.indd");
         // clang-format on
         for (const char* window : {"about", "notice", "menus"}) QTest::newRow(window) << window;
