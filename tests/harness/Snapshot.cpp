@@ -74,7 +74,7 @@ QString Describe(QWidget* top) {
     const QPoint off = top->frameGeometry().center() - top->screen()->availableGeometry().center();
     s << "title " << Quoted(top->windowTitle()) << '\n'
       << "window " << Size(top->size()) << On(top->parentWidget(), "owned")
-      << On(off.manhattanLength() <= 8, "centred") << '\n'
+      << On(off.manhattanLength() <= 8, "centred") << On(top->acceptDrops(), "takes drops") << '\n'
       << "  " << Keys(top->windowFlags()) << '\n'
       << "content " << Size(content->size()) << " from " << Size(content->minimumSize()) << " to "
       << Size(content->maximumSize()) << ", background "

@@ -70,6 +70,7 @@ private slots:
         crafted("result-cs5-not-understood", Order::Little, 7,  2, "7.0.3.535");
         crafted("result-cs55-windows",       Order::Little, 7,  1, "7.5.2.318");
         crafted("result-cs2-no-record",      Order::Big,    4, 0xFF, "");
+        crafted("result-cs3-markup",         Order::Big,    5,  1, "<i>5.0.4.");
         crafted("result-cs4-undecodable",    Order::Little, 6,  0, "\x1f ~\x7f\x93\xfa.0!");
         sample("result-unknown",             "tika_testINDD.indd");
         // clang-format on
@@ -165,6 +166,7 @@ private slots:
     }
 
     void aboutIsOneWindowThatComesBack() {
+        Open("notice");  // a single instance of another class
         QPointer<Window> about = Open("about");
         about->showMinimized();
         Open("result");
