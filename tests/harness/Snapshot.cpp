@@ -27,17 +27,6 @@ QString Keys(Flags value) {
     return QString::fromLatin1(QMetaEnum::fromType<Flags>().valueToKeys(int(value.toInt())));
 }
 
-void DescribeMenus(QTextStream& s, QMenuBar* bar) {
-    s << "menu bar" << On(!bar->isVisible(), "hidden") << " height " << bar->height() << '\n';
-    for (QAction* title : bar->actions()) {
-        emit title->menu()->aboutToShow();  // the items as the user finds them on opening
-        s << "  " << Quoted(title->text()) << On(!title->isEnabled(), "off") << '\n';
-        for (QAction* a : title->menu()->actions())
-            s << "    " << (a->isSeparator() ? "-" : Quoted(a->text()) + On(!a->isEnabled(), "off"))
-              << '\n';
-    }
-}
-
 void DescribeControl(QTextStream& s, QWidget* w) {
     auto* label = qobject_cast<QLabel*>(w);
     auto* button = qobject_cast<QPushButton*>(w);
@@ -86,7 +75,17 @@ QString Describe(QWidget* top) {
         if (content->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
             s << ' ' << w->objectName();
     s << '\n';
-    if (auto* bar = top->findChild<QMenuBar*>()) DescribeMenus(s, bar);
+    if (auto* bar = top->findChild<QMenuBar*>()) {
+        s << "menu bar" << On(!bar->isVisible(), "hidden") << " height " << bar->height() << '\n';
+        for (QAction* title : bar->actions()) {
+            emit title->menu()->aboutToShow();  // the items as the user finds them on opening
+            s << "  " << Quoted(title->text()) << On(!title->isEnabled(), "off") << '\n';
+            for (QAction* a : title->menu()->actions())
+                s << "    "
+                  << (a->isSeparator() ? "-" : Quoted(a->text()) + On(!a->isEnabled(), "off"))
+                  << '\n';
+        }
+    }
     for (QWidget* w : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!qobject_cast<QMenuBar*>(w)) DescribeControl(s, w);
     return out;
