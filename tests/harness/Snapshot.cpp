@@ -42,7 +42,10 @@ void DescribeControl(QTextStream& s, QWidget* w) {
     const QFontInfo font(w->font());
     s << "  text " << Quoted(text)
       << On(QFontMetrics(w->font()).horizontalAdvance(text) > w->width(), "overflows")
-      << "\n  font " << Quoted(font.family()) << ' ' << font.pixelSize() << "px"
+      << "\n  font " << Quoted(font.family())
+      << ' '  // the size as set: pixels or the desktop's points
+      << (w->font().pixelSize() > 0 ? QString::number(font.pixelSize()) + "px"
+                                    : QString::number(font.pointSizeF()) + "pt")
       << On(font.bold(), "bold") << On(font.italic(), "italic")
       << On(font.underline(), "underlined") << ", colour "
       << w->palette().color(w->foregroundRole()).name()
