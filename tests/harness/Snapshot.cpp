@@ -88,6 +88,10 @@ QString Describe(QWidget* top) {
                   << (a->isSeparator() ? "-" : Quoted(a->text()) + On(!a->isEnabled(), "off"))
                   << '\n';
         }
+        s << "keys the window carries";
+        for (QAction* a : top->actions())
+            s << ' ' << Quoted(a->shortcut().toString()) << On(!a->isEnabled(), "off");
+        s << '\n';
     }
     for (QWidget* w : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!qobject_cast<QMenuBar*>(w)) DescribeControl(s, w);
