@@ -52,6 +52,18 @@ private slots:
         harness::UpdateChecks() = {};
     }
 
+    // First, so that no result window was placed before: where a hundred new
+    // result windows go, from the screen's free area's corner, ten a line.
+    void newResultWindowsCascade() {
+        QString seen;
+        for (int i = 1; i <= 100; ++i) {
+            const QPoint at = Open("result")->pos() -
+                              QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+            seen += QStringLiteral("%1,%2").arg(at.x()).arg(at.y()) + (i % 10 ? ' ' : '\n');
+        }
+        VERIFY_SNAPSHOT("windows/cascade.txt", seen);
+    }
+
     void windowLooksAsReviewed_data() {
         QTest::addColumn<QString>("kind");  // a window, or a document's path
         const auto crafted = [this](const char* name, Order order, quint8 release, quint8 edition,
@@ -124,13 +136,16 @@ private slots:
 
     void closeButtons() {
         QPointer<Window> about = Open("about"), back = Open("result"), front = Open("result");
-        // "閉じる" closes the frontmost window, whichever window it is in.
-        QTest::mouseClick(back->findChild<QPushButton*>("PushButton2"), Qt::LeftButton);
-        QTRY_VERIFY(front.isNull());
         // "Close" closes the About window even behind a result window.
         QTest::mouseClick(about->findChild<QPushButton*>("PushButton1"), Qt::LeftButton);
         QTRY_VERIFY(about.isNull());
-        QVERIFY(back && back->isVisible());
+        // "閉じる" closes the frontmost window, whichever window it is in: the
+        // one the user brought forward last.
+        back->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(back));
+        QTest::mouseClick(front->findChild<QPushButton*>("PushButton2"), Qt::LeftButton);
+        QTRY_VERIFY(back.isNull());
+        QVERIFY(front && front->isVisible());
     }
 
     void noticeClosesEachWay_data() {
@@ -164,24 +179,11 @@ private slots:
         Open("result");
         // Chosen again: the same window, restored and in front.
         QCOMPARE(Open("about"), about.data());
-        QVERIFY(!about->isMinimized());
+        QCOMPARE(about->windowState() & ~Qt::WindowActive, Qt::WindowNoState);
         QCOMPARE(WindowAt(0), about.data());
         QVERIFY(about->close());  // the next one is new: its version text is set again
         QCOMPARE(Open("about")->findChild<QLabel*>("StaticText5")->text(),
                  QStringLiteral("Ver. ") + config::kLongVersion);
-    }
-
-    void newResultWindowsKeepSteppingDownRight() {
-        QSet<QPoint> distinct;
-        QPoint last;
-        for (int i = 0; i < 100; ++i) {
-            const QPoint at = Open("result")->pos(), d = at - last;
-            distinct.insert(at);
-            // A step down and right, or the start of the next run further up.
-            QVERIFY(i == 0 || (d.x() > 0 && d.y() > 0) || d.y() < 0);
-            last = at;
-        }
-        QCOMPARE(distinct.size(), 100);
     }
 
     void menuShortcutWorksFromTheAboutWindow() {
