@@ -52,18 +52,6 @@ private slots:
         harness::UpdateChecks() = {};
     }
 
-    // First, so that no result window was placed before: where a hundred new
-    // result windows go, from the screen's free area's corner, ten a line.
-    void newResultWindowsCascade() {
-        QString seen;
-        for (int i = 1; i <= 100; ++i) {
-            const QPoint at = Open("result")->pos() -
-                              QGuiApplication::primaryScreen()->availableGeometry().topLeft();
-            seen += QStringLiteral("%1,%2").arg(at.x()).arg(at.y()) + (i % 10 ? ' ' : '\n');
-        }
-        VERIFY_SNAPSHOT("windows/cascade.txt", seen);
-    }
-
     void windowLooksAsReviewed_data() {
         QTest::addColumn<QString>("kind");  // a window, or a document's path
         const auto crafted = [this](const char* name, Order order, quint8 release, quint8 edition,
@@ -132,6 +120,24 @@ private slots:
         for (const QSize& size : w->windowIcon().availableSizes())
             VERIFY_SNAPSHOT(QStringLiteral("icons/tarnwick-%1.png").arg(size.width()),
                             w->windowIcon().pixmap(size).toImage());
+    }
+
+    // Where a hundred new result windows go, from the corner of the screen's
+    // free area: a step down and right each, each run of ten a step further
+    // right; y then x, sorted, as it does not matter which run comes first.
+    void newResultWindowsCascade() {
+        QStringList seen;
+        QPoint last;
+        for (int i = 0; i < 100; ++i) {
+            const QPoint at = Open("result")->pos(), d = at - last;
+            QVERIFY(i == 0 || (d.x() > 0 && d.y() > 0) || d.y() < 0);
+            const QPoint free =
+                at - QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+            seen << QStringLiteral("%1,%2").arg(free.y(), 3).arg(free.x(), 3);
+            last = at;
+        }
+        seen.sort();
+        VERIFY_SNAPSHOT("windows/cascade.txt", seen.join('\n'));
     }
 
     void closeButtons() {
