@@ -9,6 +9,7 @@
 #include "app/Class1.h"
 #include "harness/AppHarness.h"
 #include "harness/Snapshot.h"
+#include "platform/widgets/EventDispatch.h"
 #include "platform/widgets/MenuBarWindow.h"
 #include "support/CraftedDocument.h"
 #include "update/UpdateWin.h"
@@ -152,6 +153,21 @@ private slots:
         QTest::mouseClick(front->findChild<QPushButton*>("PushButton2"), Qt::LeftButton);
         QTRY_VERIFY(back.isNull());
         QVERIFY(front && front->isVisible());
+    }
+
+    // The close box used while a handler works on the windows: the window
+    // goes once that handler has finished, not under it.
+    void closeBoxWaitsForTheRunningHandler() {
+        QPointer<Window> w = Open("result");
+        QCloseEvent close;  // as the close box sends it
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        bool refused = false;
+        Dispatch([&] {
+            qApp->notify(w, &close);  // sendEvent would make it no longer spontaneous
+            refused = !close.isAccepted() && WindowAt(0) == w;
+        });
+        QVERIFY(refused);
+        QTRY_VERIFY(w.isNull());
     }
 
     void noticeClosesEachWay_data() {
