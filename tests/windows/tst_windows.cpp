@@ -116,11 +116,15 @@ private slots:
             seen += '\n';
         }
         QCursor::setPos(0, 0);  // off every window the next cases show
-        VERIFY_SNAPSHOT(name + ".txt", seen);
         // The window system gets the program's icon at every size the window carries.
         for (const QSize& size : w->windowIcon().availableSizes())
             VERIFY_SNAPSHOT(QStringLiteral("icons/tarnwick-%1.png").arg(size.width()),
                             w->windowIcon().pixmap(size).toImage());
+        const bool closed = w->close();
+        seen += QStringLiteral("closing it: %1, quit code %2\n")
+                    .arg(closed ? "closes" : "stays")
+                    .arg(harness::Quits().code);
+        VERIFY_SNAPSHOT(name + ".txt", seen);
     }
 
     // Where a hundred new result windows go, from the corner of the screen's
