@@ -194,7 +194,7 @@ private slots:
         auto* widget = w->Content()->findChild<QWidget*>(target);
         widget->setFocus();
         key ? QTest::keyClick(widget, Qt::Key(key)) : QTest::mouseClick(widget, Qt::LeftButton);
-        QCOMPARE(urls.Opened(), visits ? QStringList{kSite} : QStringList());
+        QCOMPARE(urls.opened, visits ? QStringList{kSite} : QStringList());
         QTRY_VERIFY(w.isNull());
     }
 
