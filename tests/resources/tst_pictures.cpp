@@ -1,16 +1,20 @@
 // The pictures the build draws, as the user gets them: every picture file
 // put into Resources beside bin/ and every size of the icon theme's icon,
 // decoded from its bytes as the program does, against its reviewed snapshot
-// pixel for pixel; and the pictures as drawn where only the Japanese face is
-// installed.
+// pixel for pixel; the pictures as drawn where only the Japanese face is
+// installed; and the drawing tool stopping the build, saying why, when it
+// cannot make them.
 #include <QtGui>
 #include <QtTest>
 
 #include "harness/Snapshot.h"
 #include "resources/PictureSet.h"
+#include "support/CraftedDocument.h"
 
 class PicturesTest : public QObject {
     Q_OBJECT
+    QTemporaryDir dir_;
+
 private slots:
     void builtPictureIsAsReviewed_data() {
         QTest::addColumn<QString>("file");
@@ -44,6 +48,40 @@ private slots:
             VERIFY_SNAPSHOT(
                 "pictures-ipapgothic/" + QFileInfo(picture.fileName).baseName() + ".png",
                 picture.image);
+    }
+
+    void drawingToolStopsTheBuild_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("fonts");  // a fontconfig file; empty: the system's
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("says");
+        const QString dir = dir_.path(), taken = dir + "/taken";  // cs.pct is a folder there
+        QVERIFY(QDir().mkpath(taken + "/cs.pct"));
+        const QString noFonts =
+            testsupport::WriteDocument(dir + "/none.conf", 0, {{0, "<fontconfig/>"}});
+        // clang-format off
+        QTest::newRow("no folders")             << QStringList{}                             << ""      << 2 << "usage: make_pictures";
+        QTest::newRow("no fonts")               << QStringList{dir + "/p", dir + "/i", "t"}  << noFonts << 1 << "no usable font";
+        QTest::newRow("picture folder blocked") << QStringList{"/dev/null/p", dir + "/i", "t"} << ""    << 1 << "cannot create folder /dev/null/p";
+        QTest::newRow("picture file blocked")   << QStringList{taken, dir + "/i", "t"}       << ""      << 1 << "cannot write " + taken + "/cs.pct";
+        QTest::newRow("icon folder blocked")    << QStringList{dir + "/p", "/dev/null/i", "t"} << ""    << 1 << "cannot write /dev/null/i/";
+        // clang-format on
+    }
+    void drawingToolStopsTheBuild() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, fonts);
+        QFETCH(int, exitCode);
+        QFETCH(QString, says);
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("ASAN_OPTIONS", "detect_leaks=0");  // as the build runs it
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (!fonts.isEmpty()) env.insert("FONTCONFIG_FILE", fonts);
+        tool.setProcessEnvironment(env);
+        tool.start(QCoreApplication::applicationDirPath() + "/make_pictures", arguments);
+        QVERIFY(tool.waitForFinished(20000));
+        QCOMPARE(tool.exitCode(), exitCode);
+        QVERIFY2(tool.readAllStandardError().contains(says.toUtf8()), qPrintable(says));
     }
 };
 
