@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth imagemagick openbox xdotool x11-utils
   openssl
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl

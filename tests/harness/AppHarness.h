@@ -63,7 +63,6 @@ class UrlCapture : public QObject {
 public:
     UrlCapture();
     ~UrlCapture() override;
-    const QStringList& Opened() const { return opened; }
     QStringList opened;
 public slots:
     void open(const QUrl& url) { opened << url.toString(); }
