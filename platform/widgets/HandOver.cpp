@@ -49,15 +49,13 @@ HandOver::HandOver(int descriptor, const QList<QByteArray>& nativePaths)
 
 HandOver::~HandOver() { End(); }
 
+// Whatever its turn ends in, a list that answers nothing is let go at once:
+// its queue drops it.
 std::optional<QByteArray> HandOver::Next() {
     // An offer cannot go out on a list that has ended (its descriptor gone).
-    if (!Offer()) {
-        End();
-        return std::nullopt;
-    }
+    if (!Offer()) return std::nullopt;
     // An empty list's one turn is the program's coming to the front.
     if (paths_.isEmpty()) {
-        End();
         BringMenuBarWindowToFront();
         return std::nullopt;
     }
