@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <cerrno>
 #include <numeric>
 
 #include "MenuBarWindow.h"
@@ -34,6 +33,7 @@ void BringMenuBarWindowToFront() {
 
 HandOver::HandOver(int descriptor, const QList<QByteArray>& nativePaths)
     : descriptor_(descriptor),
+      front_(nativePaths.isEmpty()),
       paths_(nativePaths),
       heldBytes_(
           std::accumulate(nativePaths.begin(), nativePaths.end(), qsizetype{0},
@@ -55,11 +55,11 @@ std::optional<QByteArray> HandOver::Next() {
     // An offer cannot go out on a list that has ended (its descriptor gone).
     if (!Offer()) return std::nullopt;
     // An empty list's one turn is the program's coming to the front.
-    if (paths_.isEmpty()) {
+    if (front_) {
         BringMenuBarWindowToFront();
         return std::nullopt;
     }
-    const QByteArray path = paths_.at(next_++);
+    const QByteArray path = paths_.value(next_++);
     if (next_ == paths_.size()) End();
     return path;
 }
@@ -71,7 +71,6 @@ void HandOver::Abandon(bool failing) {
     // any other launch opens the rest itself. (Nothing goes out on a list
     // that has ended.)
     SendByte(descriptor_, failing ? kHandOverEnded : kHandOverRefused);
-    End();
 }
 
 qsizetype HandOver::Count() { return live; }
@@ -81,7 +80,7 @@ bool HandOver::Offer() {
     if (!SendByte(descriptor_, kHandOverReady)) return false;
     // Waited for here, not in the event loop: nothing the user does can come
     // between an offer and its answer.
-    char answer = 0;
+    char answer{};
     Receipt receipt = ReceiveByte(descriptor_, kHandOverConfirmMs, answer);
     if (receipt == Receipt::Nothing) {
         // Too late from now on: once reading is shut, a Confirm still to be
@@ -94,9 +93,9 @@ bool HandOver::Offer() {
 }
 
 void HandOver::SayWait() {
-    // A launch that has gone makes the send fail; one that does not read
-    // for a while fills its buffer, which is no reason to drop it.
-    if (!SendByte(descriptor_, kHandOverWait) && errno != EAGAIN) End();
+    // Fails for a launch that has gone. (One that stopped reading would need
+    // days of Waits to fill its buffer.)
+    if (!SendByte(descriptor_, kHandOverWait)) End();
 }
 
 void HandOver::LaunchSpoke() {

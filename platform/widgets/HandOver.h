@@ -24,7 +24,7 @@ class HandOver : public QObject, public DocumentSource {
     Q_OBJECT
 public:
     // Takes the connection `descriptor`, over which `nativePaths` came whole,
-    // and says Wait.
+    // and says Wait. Abandoned or not, it ends when destroyed.
     HandOver(int descriptor, const QList<QByteArray>& nativePaths);
     ~HandOver() override;
 
@@ -43,6 +43,7 @@ private:
     void End();
 
     int descriptor_;
+    const bool front_;  // an empty list: it asks for the front
     QList<QByteArray> paths_;
     qsizetype next_ = 0;
     qsizetype heldBytes_ = 0;

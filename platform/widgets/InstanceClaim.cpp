@@ -58,7 +58,7 @@ Answer Talk(int connection, QList<QByteArray>& rest, bool& heard) {
     // An empty list has one turn too, the program's coming to the front: it
     // ends at the first Ready.
     for (qsizetype turns = left;;) {
-        char said = 0;
+        char said{};
         switch (ReceiveByte(connection, kInstanceSilenceMs, said)) {
             case Receipt::Nothing:
                 return Answer::Silent;

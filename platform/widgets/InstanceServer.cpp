@@ -103,7 +103,6 @@ void InstanceServer::AcceptWaiting() {
         connect(&added->readable, &QSocketNotifier::activated, this,
                 [this, added] { Read(added); });
         connect(&added->deadline, &QTimer::timeout, this, [this, added] { Cut(added); });
-        added->deadline.setSingleShot(true);
         added->deadline.start(kHandOverReadMs);
         // A launch writes its list as it connects: most are whole already.
         Read(added);
@@ -112,10 +111,9 @@ void InstanceServer::AcceptWaiting() {
 
 void InstanceServer::Read(Reader* reader) {
     for (;;) {
-        // Never more than one byte past the largest well-formed list.
-        const qsizetype room = kMaxDocumentListBytes + 1 - reader->received.size();
+        // A list past the largest well-formed one is refused a chunk later.
         const qsizetype got =
-            ReceiveAvailable(reader->descriptor, reader->received, std::min(kReadChunkBytes, room));
+            ReceiveAvailable(reader->descriptor, reader->received, kReadChunkBytes);
         if (got < 0) return;  // the rest is still on its way
         bytesInReading_ += got;
         if (bytesInReading_ > kMaxBytesInReading) break;

@@ -19,6 +19,7 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QThread>
 #include <future>
@@ -48,11 +49,11 @@ mode_t Mode(const QString& path) {
 
 struct Recorder : platform::Application {
     Paths opened;
-    QList<bool> follows;  // whether more documents were known to come after each
+    QList<int> known;  // documents known to come after each
     std::function<void()> onOpen;
     void Event_OpenDocument(platform::FolderItem* item) override {
         opened << item->Path();
-        follows << platform::MoreDocumentsFollow();
+        known << (platform::MoreDocumentsFollow() ? platform::PendingDocumentCount() : 0);
         if (onOpen) onOpen();
     }
 };
@@ -114,23 +115,23 @@ struct Peer {
 QByteArray List(const Paths& paths) { return platform::EncodeDocumentList(paths); }
 
 // A launch in a thread of its own, which can answer while this process
-// serves: it sends `parts` `pauseMs` apart, then confirms every offer for
-// `stayMs`. What it heard, 'x' for the end of the connection.
-QByteArray Converse(const QString& socket, const QList<QByteArray>& parts, int pauseMs,
+// serves: it sends `parts` 300 ms apart, then answers `reply` to up to
+// `offers` offers for `stayMs`. What it heard, 'x' for the end.
+QByteArray Converse(const QString& socket, const QList<QByteArray>& parts, char reply, int offers,
                     int stayMs) {
     const int fd = platform::ConnectLocal(socket);
     for (const QByteArray& part : parts) {
         if (!platform::SendAll(fd, part, 1000)) break;
-        QThread::msleep(static_cast<unsigned long>(pauseMs));
+        QThread::msleep(300);
     }
     QByteArray heard;
-    for (QDeadlineTimer stay(stayMs); !stay.hasExpired();) {
+    for (QDeadlineTimer stay(stayMs); !stay.hasExpired() && offers > 0;) {
         char said = 0;
         const auto got = platform::ReceiveByte(fd, static_cast<int>(stay.remainingTime()), said);
         if (got == platform::Receipt::Closed) heard += 'x';
         if (got != platform::Receipt::Byte) break;
         heard += said;
-        if (said == platform::kHandOverReady) platform::SendByte(fd, platform::kHandOverConfirm);
+        if (said == platform::kHandOverReady) platform::SendByte(fd, reply), --offers;
     }
     ::close(fd);
     return heard;
@@ -171,7 +172,7 @@ private slots:
         // Nobody but this user may hand documents over.
         QCOMPARE(Mode(Path("instance")), mode_t(0600));
     }
-    void init() { app_.opened.clear(), app_.follows.clear(), app_.onOpen = {}; }
+    void init() { app_.opened.clear(), app_.known.clear(), app_.onOpen = {}; }
 
     void launchHandsOverItsDocuments_data() {
         QTest::addColumn<QString>("args");
@@ -203,9 +204,10 @@ private slots:
         QVERIFY2(printed == "Usage: " ? out.startsWith(printed) : out == printed, out);
         QTest::qWait(20);
         QCOMPARE(app_.opened, expected);
-        // Known as the last of its list, so that it alone is made active.
-        QCOMPARE(app_.follows.indexOf(false),
-                 std::min<qsizetype>(expected.size(), platform::kMaxHandedDocuments) - 1);
+        // The rest of its list known to follow, so that only its last is made active.
+        const int first = std::min<int>(int(expected.size()), platform::kMaxHandedDocuments) - 1;
+        QCOMPARE(app_.known.value(0, -1), first);
+        QCOMPARE(app_.known.indexOf(0), first);
     }
 
     void refusedMessageOpensNothing_data() {
@@ -372,29 +374,39 @@ private slots:
     // out of turn while its list waits, or leaves, is dropped unopened.
     void launchIsServedAsItBehaves_data() {
         QTest::addColumn<QList<QByteArray>>("parts");
+        QTest::addColumn<char>("reply");  // to each offer
+        QTest::addColumn<int>("offers");  // it answers before it leaves
         QTest::addColumn<int>("stayMs");
         QTest::addColumn<Paths>("opened");
-        const QByteArray list = List({"/a.indd"});
+        const char yes = platform::kHandOverConfirm;
+        const QByteArray list = List({"/a.indd"}), two = List({"/a.indd", "/b.indd"});
         QTest::newRow("list in parts")
-            << QList{list.left(9), list.mid(9)} << 3000 << Paths{"/a.indd"};
-        QTest::newRow("speaks while waiting") << QList{list, QByteArray("?")} << 3000 << Paths{};
-        QTest::newRow("leaves while waiting") << QList{list} << 100 << Paths{};
+            << QList{list.left(9), list.mid(9)} << yes << 1 << 3000 << Paths{"/a.indd"};
+        QTest::newRow("speaks while waiting")
+            << QList{list, QByteArray("?")} << yes << 1 << 3000 << Paths{};
+        QTest::newRow("leaves while waiting") << QList{list} << yes << 1 << 100 << Paths{};
+        QTest::newRow("answers an offer otherwise") << QList{list} << '?' << 1 << 3000 << Paths{};
+        QTest::newRow("leaves after its first")
+            << QList{two} << yes << 1 << 3000 << Paths{"/a.indd"};
     }
     void launchIsServedAsItBehaves() {
         QFETCH(QList<QByteArray>, parts);
+        QFETCH(char, reply);
+        QFETCH(int, offers);
         QFETCH(int, stayMs);
         QFETCH(Paths, opened);
-        auto talking =
-            std::async(std::launch::async, Converse, Path("instance"), parts, 300, stayMs);
+        auto talking = std::async(std::launch::async, Converse, Path("instance"), parts, reply,
+                                  offers, stayMs);
         // Its list waits its turn behind a handler that runs meanwhile.
         platform::Dispatch([] { QTest::qWait(1200); });
         QVERIFY(Serve([&] { return Ready(talking); }, 5000));
         const QByteArray heard = talking.get();
         // Told at once that its list waits, and again while it waits; offered
-        // its document only if it stayed as it should.
+        // a document only if it kept to the exchange until its turn.
         QVERIFY2(heard.startsWith(platform::kHandOverWait), heard.toHex());
         QVERIFY(opened.isEmpty() || heard.count(platform::kHandOverWait) > 1);
-        QCOMPARE(heard.contains(platform::kHandOverReady), !opened.isEmpty());
+        QCOMPARE(heard.contains(platform::kHandOverReady),
+                 !opened.isEmpty() || reply != platform::kHandOverConfirm);
         QCOMPARE(app_.opened, opened);
     }
 
@@ -412,9 +424,10 @@ private slots:
             QCOMPARE(whole.Next(), platform::kHandOverWait);
             QVERIFY(idle[0]->Closes() && !idle[1]->Closes(100));
             const Peer first(Path("instance")), second(Path("instance")), third(Path("instance"));
+            // Held up to the bound exactly, and not a byte past it.
             QVERIFY(first.Send(big.chopped(10)) && second.Send(big.chopped(10)));
-            QVERIFY(third.Send(big.left(64 * 1024)));
-            QVERIFY(third.Closes() && !second.Closes(100));
+            QVERIFY(third.Send(big.left(20)) && !third.Closes(100));
+            QVERIFY(third.Send(big.mid(20, 1)) && third.Closes() && !second.Closes(100));
             platform::DropQueuedDocuments();  // the program's end: its queue goes unanswered
             QVERIFY(whole.Closes(100));
         });
@@ -573,10 +586,15 @@ private slots:
                 ::getsockopt(fd, SOL_SOCKET, SO_ACCEPTCONN, &accepts, &flag) == 0 && accepts)
                 listening = fd;
         }
-        const int broken = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        const int broken = ::open("/dev/null", O_RDONLY | O_CLOEXEC), stderrWas = ::dup(2);
+        QTemporaryFile said;  // what the program tells the user, once
+        QVERIFY(said.open() && ::dup2(int(said.handle()), 2) == 2);
         QVERIFY(listening >= 0 && ::dup2(broken, listening) == listening);
-        ::close(broken);
-        QTest::qWait(50);
+        QTest::qWait(100);
+        ::dup2(stderrWas, 2);
+        ::close(broken), ::close(stderrWas);
+        QVERIFY(said.seek(0));
+        QCOMPARE(said.readAll().count("hand-over socket"), 1);
         QElapsedTimer clock;
         clock.start();
         const platform::InstanceClaim next = platform::ClaimInstance(Path("instance"), {"/n.indd"});
