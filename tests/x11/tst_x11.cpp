@@ -184,6 +184,11 @@ private slots:
         QVERIFY(Await([] {
             return Clients().constLast().title == "01.indd" && InFront(Clients().constLast().id);
         }));
+        // A document handed over by a later launch comes to the front, and stays there.
+        QCOMPARE(QProcess::execute(TARNWICK_EXE, {documents[1]}), 0);
+        QVERIFY(Await([] { return Clients().constLast().title == "02.indd"; }));
+        QTest::qWait(300);
+        QVERIFY(InFront(Clients().constLast().id));
         for (const bool minimised : {false, true}) {
             WindowManager("windowactivate", last);
             if (minimised) WindowManager("windowminimize", bar);
